@@ -1,0 +1,30 @@
+# Helpers shared by every subsystem's CMakeLists.
+
+set(JORVO_RESULTS_DIR "${CMAKE_BINARY_DIR}/results" CACHE PATH "Where test programs write their XML reports")
+file(MAKE_DIRECTORY "${JORVO_RESULTS_DIR}")
+
+# Flags every target of ours gets: warnings are errors, string literals are Windows-1252.
+function(jorvo_defaults target)
+    target_compile_features(${target} PUBLIC cxx_std_17)
+    target_compile_options(${target} PRIVATE
+        $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Werror -fexec-charset=CP1252>)
+    if(WIN32)
+        target_compile_definitions(${target} PRIVATE
+            STRICT WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    endif()
+endfunction()
+
+# A GoogleTest program run by ctest; natively it runs as is, in the Windows builds through Wine.
+# Usage: jorvo_add_gtest(name SOURCES a.cpp b.cpp [LIBS x y] [RESOURCES r.rc] [TIMEOUT s])
+function(jorvo_add_gtest name)
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;RESOURCES" ${ARGN})
+    add_executable(${name} ${T_SOURCES} ${T_RESOURCES})
+    jorvo_defaults(${name})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${JORVO_RESULTS_DIR}/${name}.xml
+             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()

@@ -1,0 +1,14 @@
+// Pictures stored as resources, turned into bitmaps that fit a box (keeping their proportions).
+#pragma once
+
+#include <windows.h>
+
+// Bitmap of resource `id` of `type`, fitted into boxWidth x boxHeight; the caller owns it. Ids above 10000
+// hold reward pictures stored nibble-swapped. Falls back to a PNG raw-data resource of the same id.
+HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight);
+
+// A JPEG, GIF or BMP file in memory, decoded by the system's picture loader, at its own size.
+HBITMAP PictureFromMemory(const void* data, DWORD size);
+
+// New screen-compatible bitmap scaled (halftone) until one side touches the box; consumes `bitmap`.
+HBITMAP FitBitmapToBox(HBITMAP bitmap, int boxWidth, int boxHeight);
