@@ -1,0 +1,9 @@
+// Every command of the authoring tool, one line each.
+#include "tools/commands.h"
+
+int RunVersionCommand(int argc, char** argv);
+
+const MakerCommand kMakerCommands[] = {
+    {"version", "", RunVersionCommand},
+};
+const int kMakerCommandCount = sizeof kMakerCommands / sizeof kMakerCommands[0];
