@@ -1,0 +1,161 @@
+// Pictures stored as resources: found, unscrambled, decoded by the system's picture loader and fitted
+// into a box. Only the fitted bitmap outlives a call.
+#include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "media/picture_loader.h"
+#include "media/png_picture.h"
+#include "quizdata/user_message.h"
+
+namespace {
+
+// Reward pictures (ids above 10000) are stored with the two halves of every byte exchanged.
+constexpr int kLastPlainPictureId = 10000;
+
+// The resource data is read-only, so the bytes are unscrambled while they are copied into the
+// stream's own block.
+void CopyPictureBytes(BYTE* target, const BYTE* source, DWORD size, bool nibbleSwapped) {
+    if (!nibbleSwapped) {
+        std::memcpy(target, source, size);
+        return;
+    }
+    for (DWORD i = 0; i < size; ++i)
+        target[i] = static_cast<BYTE>((source[i] << 4) | (source[i] >> 4));
+}
+
+// OLE hands out GDI handles as 32-bit values; widened with sign extension as Win64 expects.
+HBITMAP BitmapFromOleHandle(OLE_HANDLE handle) {
+    return reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(static_cast<LONG>(handle)));
+}
+
+// Decodes the picture held by an open stream; null (silently) when the loader rejects the data or
+// the picture is not a bitmap (an icon or a metafile).
+HBITMAP CopyPictureFromStream(IStream* stream, DWORD size) {
+    IPicture* picture = nullptr;
+    HRESULT result = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                                    reinterpret_cast<void**>(&picture));
+    if (FAILED(result) || !picture) return nullptr;
+
+    HBITMAP copy = nullptr;
+    SHORT type = PICTYPE_UNINITIALIZED;
+    OLE_HANDLE handle = 0;
+    if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP &&
+        SUCCEEDED(picture->get_Handle(&handle)) && handle) {
+        copy = static_cast<HBITMAP>(CopyImage(BitmapFromOleHandle(handle), IMAGE_BITMAP, 0, 0, 0));
+        if (!copy) {
+            char text[96];
+            std::snprintf(text, sizeof text, "%s plante avec l'erreur : %d\n", "CopyImage",
+                          static_cast<int>(GetLastError()));
+            ShowUserMessage(text, "Information", kMessageInformationIcon);
+        }
+    }
+    picture->Release(); // frees the loader's own bitmap
+    return copy;
+}
+
+HBITMAP DecodePicture(const void* data, DWORD size, bool nibbleSwapped) {
+    if (!data || size == 0 || size > static_cast<DWORD>(INT32_MAX)) return nullptr;
+
+    // RPC_E_CHANGED_MODE leaves COM usable in the thread's own apartment but must not be balanced.
+    const bool comInitialised = SUCCEEDED(CoInitialize(nullptr));
+    HBITMAP bitmap = nullptr;
+    HGLOBAL block = GlobalAlloc(GMEM_FIXED, size);
+    if (block) {
+        CopyPictureBytes(static_cast<BYTE*>(block), static_cast<const BYTE*>(data), size, nibbleSwapped);
+        IStream* stream = nullptr;
+        if (SUCCEEDED(CreateStreamOnHGlobal(block, TRUE, &stream)) && stream) {
+            bitmap = CopyPictureFromStream(stream, size);
+            stream->Release(); // frees the block
+        } else {
+            GlobalFree(block);
+        }
+    }
+    if (comInitialised) CoUninitialize();
+    return bitmap;
+}
+
+// The size of a w x h picture scaled until one side touches the box, the other truncated. Worked in
+// integers so that the touching side comes out exactly the box's (a floating factor gives 299 for 7 px).
+SIZE FittedSize(LONG width, LONG height, int boxWidth, int boxHeight) {
+    const int64_t w = width, h = height, bw = boxWidth, bh = boxHeight;
+    SIZE fitted;
+    if (bh * w > bw * h) { // the width limits
+        fitted.cx = boxWidth;
+        fitted.cy = static_cast<LONG>(h * bw / w);
+    } else {
+        fitted.cx = static_cast<LONG>(w * bh / h);
+        fitted.cy = boxHeight;
+    }
+    // A thin picture keeps at least one pixel across rather than becoming an empty bitmap.
+    if (fitted.cx < 1) fitted.cx = 1;
+    if (fitted.cy < 1) fitted.cy = 1;
+    return fitted;
+}
+
+HBITMAP StretchIntoNewBitmap(HBITMAP source, LONG width, LONG height, SIZE fitted) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return nullptr;
+    HBITMAP result = nullptr;
+    HDC sourceDc = CreateCompatibleDC(screen);
+    HDC targetDc = CreateCompatibleDC(screen);
+    if (sourceDc && targetDc) {
+        result = CreateCompatibleBitmap(screen, fitted.cx, fitted.cy);
+        if (result) {
+            HGDIOBJ oldSource = SelectObject(sourceDc, source);
+            HGDIOBJ oldTarget = SelectObject(targetDc, result);
+            bool drawn = false;
+            if (oldSource && oldTarget) {
+                SetStretchBltMode(targetDc, HALFTONE);
+                SetBrushOrgEx(targetDc, 0, 0, nullptr); // required after choosing HALFTONE
+                drawn = StretchBlt(targetDc, 0, 0, fitted.cx, fitted.cy, sourceDc, 0, 0, width, height,
+                                   SRCCOPY) != FALSE;
+            }
+            if (oldSource) SelectObject(sourceDc, oldSource);
+            if (oldTarget) SelectObject(targetDc, oldTarget);
+            if (!drawn) {
+                DeleteObject(result);
+                result = nullptr;
+            }
+        }
+    }
+    if (targetDc) DeleteDC(targetDc);
+    if (sourceDc) DeleteDC(sourceDc);
+    ReleaseDC(nullptr, screen);
+    return result;
+}
+
+} // namespace
+
+HBITMAP FitBitmapToBox(HBITMAP bitmap, int boxWidth, int boxHeight) {
+    if (!bitmap) return nullptr;
+    BITMAP info;
+    if (GetObjectA(bitmap, sizeof info, &info) != sizeof info)
+        return nullptr; // not a bitmap: nothing of ours to consume
+    HBITMAP fitted = nullptr;
+    if (info.bmWidth > 0 && info.bmHeight > 0 && boxWidth > 0 && boxHeight > 0)
+        fitted = StretchIntoNewBitmap(bitmap, info.bmWidth, info.bmHeight,
+                                      FittedSize(info.bmWidth, info.bmHeight, boxWidth, boxHeight));
+    DeleteObject(bitmap); // consumed on every path, as the callers expect
+    return fitted;
+}
+
+HBITMAP PictureFromMemory(const void* data, DWORD size) {
+    return DecodePicture(data, size, false);
+}
+
+HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    if (!loaded) return PngLoadPicture(module, id, boxWidth, boxHeight);
+
+    const void* data = LockResource(loaded);
+    const DWORD size = SizeofResource(module, found);
+    HBITMAP decoded = DecodePicture(data, size, id > kLastPlainPictureId);
+    FreeResource(loaded);
+    return FitBitmapToBox(decoded, boxWidth, boxHeight);
+}
