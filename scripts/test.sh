@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds everything (native, sanitizers, fuzz targets, Windows i686 and x86_64) and runs every test:
+# native unit tests, the same under ASan+UBSan, the fuzzers' kept inputs, and the Windows tests under Wine.
+# Ends with the line `N passed, N failed` summed over all suites.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+bash scripts/install-deps.sh || { echo "installing the dependencies failed"; echo "0 passed, 1 failed"; exit 1; }
+
+broken=0
+pairs=()
+build() {   # build PRESET
+    echo "== building $1"
+    if ! cmake --preset "$1" >"build/$1.configure.log" 2>&1; then
+        tail -n 30 "build/$1.configure.log"
+    elif ! cmake --build --preset "$1" >"build/$1.build.log" 2>&1; then
+        grep -E 'error|FAILED' "build/$1.build.log" | head -n 30
+    else
+        return 0
+    fi
+    echo "!! the $1 build failed (build/$1.configure.log, build/$1.build.log)"
+    broken=$((broken + 1))
+    return 1
+}
+run_suite() {   # run_suite PRESET
+    local dir="$root/build/$1"
+    rm -rf "$dir/results"; mkdir -p "$dir/results"
+    echo "== testing $1"
+    ctest --preset "$1" --output-junit "$dir/ctest-junit.xml" 2>&1 | tail -n 15
+    pairs+=("$dir/ctest-junit.xml" "$dir/results")
+}
+
+mkdir -p build
+for preset in native native-asan fuzz; do
+    build "$preset" && run_suite "$preset"
+done
+build win64 || true
+if build win32; then
+    source scripts/wine-env.sh "$root/build/wineprefix"
+    run_suite win32
+    jorvo_wine_stop
+fi
+
+echo "== summary"
+python3 scripts/summarise.py "${pairs[@]}" --extra-failed "$broken"
