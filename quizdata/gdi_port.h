@@ -6,7 +6,7 @@
 
 #include "quizdata/quiz_document.h"
 
-struct FontSpec {
+struct FontDescription {
     int32_t height;
     int32_t weight;
     bool italic;
@@ -15,5 +15,5 @@ struct FontSpec {
 };
 
 BrushHandle PortCreateSolidBrush(uint32_t rgb);
-FontHandle PortCreateFont(const FontSpec& spec);
+FontHandle PortCreateFont(const FontDescription& description);
 void PortDeleteObject(void* object); // null is passed on like any other handle

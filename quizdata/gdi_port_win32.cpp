@@ -6,14 +6,14 @@
 
 BrushHandle PortCreateSolidBrush(uint32_t rgb) { return CreateSolidBrush(rgb); }
 
-FontHandle PortCreateFont(const FontSpec& spec) {
+FontHandle PortCreateFont(const FontDescription& description) {
     LOGFONTA font;
     std::memset(&font, 0, sizeof font);
-    font.lfHeight = spec.height;
-    font.lfWeight = spec.weight;
-    font.lfItalic = spec.italic ? 1 : 0;
-    font.lfUnderline = spec.underline ? 1 : 0;
-    lstrcpynA(font.lfFaceName, spec.face ? spec.face : "", LF_FACESIZE);
+    font.lfHeight = description.height;
+    font.lfWeight = description.weight;
+    font.lfItalic = description.italic ? 1 : 0;
+    font.lfUnderline = description.underline ? 1 : 0;
+    lstrcpynA(font.lfFaceName, description.face ? description.face : "", LF_FACESIZE);
     return CreateFontIndirectA(&font);
 }
 
