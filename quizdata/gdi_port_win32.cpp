@@ -4,7 +4,9 @@
 
 #include "quizdata/gdi_port.h"
 
-BrushHandle PortCreateSolidBrush(uint32_t rgb) { return CreateSolidBrush(rgb); }
+BrushHandle PortCreateSolidBrush(uint32_t rgb) {
+    return CreateSolidBrush(rgb);
+}
 
 FontHandle PortCreateFont(const FontDescription& description) {
     LOGFONTA font;
@@ -17,4 +19,6 @@ FontHandle PortCreateFont(const FontDescription& description) {
     return CreateFontIndirectA(&font);
 }
 
-void PortDeleteObject(void* object) { DeleteObject(static_cast<HGDIOBJ>(object)); }
+void PortDeleteObject(void* object) {
+    DeleteObject(static_cast<HGDIOBJ>(object));
+}

@@ -11,7 +11,7 @@ using ByteVector = std::vector<uint8_t>;
 // One question as an author gives it. Texts are Windows-1252 bytes.
 struct QuestionContent {
     std::string answer1;
-    std::string answer2;      // used when the quiz has two answer fields per question
+    std::string answer2; // used when the quiz has two answer fields per question
     std::string questionText;
     std::string revealText;
 };
@@ -26,18 +26,41 @@ struct QuizContent {
     std::string answerLabel1;
     std::string answerLabel2;
     std::vector<QuestionContent> questions;
-    int32_t revealMode = 0;         // 0..6
+    int32_t revealMode = 0; // 0..6
     uint8_t red = 90, green = 95, blue = 150;
     std::vector<std::string> scoreMessages; // line k is the code for a score of k
 };
 
-// The decoded texts, byte for byte as the loader reads them.
-ByteVector SerialiseQuiz(const QuizContent& quiz);                       // PATCH 104
+// Why the loader could not read the quiz back as given (a text too long or holding '|', a count out of
+// range), in a sentence for the author; empty when the quiz can be serialised.
+std::string DescribeQuizProblem(const QuizContent& quiz);
+
+// The decoded texts, byte for byte as the loader reads them. Each is empty when it cannot be represented:
+// SerialiseQuiz when DescribeQuizProblem finds a problem; SerialiseScoreMessages for a line above 259
+// characters or holding CR or LF (no line at all gives one empty line: a coded piece is never empty);
+// SerialiseBuiltInBlock for a link above 24 or a footer above 42 characters, or either holding '|'.
+ByteVector SerialiseQuiz(const QuizContent& quiz);                        // PATCH 104
 ByteVector SerialiseScoreMessages(const std::vector<std::string>& lines); // PATCH 105
 ByteVector SerialiseBuiltInBlock(const std::string& linkText, const std::string& footerText);
 
-// A stream that the LZW decoder turns back into exactly `size` bytes of `data`.
+// A stream that the LZW decoder turns back into exactly `size` bytes of `data`. Empty when the decoder
+// could not hand the data back: no data, more than 120000 bytes, or a coded form above 32768 bytes.
 ByteVector LzwEncode(const uint8_t* data, size_t size);
+
+// The same with `extraWidth` (0..8) widening codes right after the first code: another stream for the
+// same data, used when a scrambled stream happens to decode as it stands.
+ByteVector LzwEncodeWidened(const uint8_t* data, size_t size, int extraWidth);
 
 // XOR with the descrambling key from byte 1 on; keyPosition carries across pieces like the loader's.
 void ScrambleBytes(ByteVector& coded, int& keyPosition);
+
+// LzwEncode followed by ScrambleBytes, checked: the loader takes a piece that decodes as it stands without
+// descrambling it, so the scrambled stream must not decode; when it does, another stream of the same data
+// is tried. Empty (keyPosition unchanged) when the data cannot be coded.
+ByteVector LzwEncodeScrambled(const uint8_t* data, size_t size, int& keyPosition);
+
+// The 70 bytes of the built-in block: the coded SerialiseBuiltInBlock text padded with zeros after the end
+// code, scrambled when asked (keyPosition then moves on by 69). Empty when the texts cannot be carried
+// (see SerialiseBuiltInBlock) or their coded form needs more than 70 bytes.
+ByteVector CodeBuiltInBlock(const std::string& linkText, const std::string& footerText, bool scramble,
+                            int& keyPosition);

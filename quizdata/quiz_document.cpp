@@ -72,6 +72,7 @@ void QuizDocument::addQuestion(const char* answer1Text, const char* answer2Text,
 
 QuestionRecord* QuizDocument::questionAt(int index) const {
     QuestionRecord* record = firstQuestion;
-    for (int i = 0; record && i < index && record->next; ++i) record = record->next;
+    for (int i = 0; record && i < index && record->next; ++i)
+        record = record->next;
     return record;
 }
