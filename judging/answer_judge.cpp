@@ -1,0 +1,109 @@
+#include "judging/answer_judge.h"
+
+#include <cstring>
+
+#include "judging/panel_texts.h"
+#include "judging/score_line.h"
+#include "judging/verdict.h"
+#include "media/picture_loader.h"
+
+namespace {
+
+// Reveal modes: what a question shows once every one of its fields is right.
+constexpr int32_t kRevealPicture = 1;
+constexpr int32_t kRevealText = 2;
+constexpr int32_t kRevealTextAndPicture = 3;
+constexpr int32_t kRevealAllAtTheEnd = 4;
+constexpr int32_t kRevealWordCount = 5; // the hint stays visible whatever the verdicts
+
+// Reward pictures: resource 10400 + q of type "IMG", fitted into a 300 x 300 box.
+constexpr int kRewardPictureBase = 10400;
+constexpr int kRewardBoxSize = 300;
+
+const char* AcceptedAnswer(const QuestionRecord* record, int slot) {
+    return slot == 2 ? record->answer2 : record->answer1;
+}
+
+void ShowControl(HWND panel, int id, int how) {
+    HWND control = GetDlgItem(panel, id);
+    if (control) ShowWindow(control, how);
+}
+
+// Every field of the question read afresh and compared with its accepted answer; the verdict labels
+// are not consulted.
+bool QuestionIsFound(const QuestionRecord* record, HWND panel, int question, int perQuestion) {
+    for (int slot = 1; slot <= perQuestion; ++slot) {
+        char typed[kTextSize];
+        ReadControlText(panel, kAnswerFieldBase + (question - 1) * perQuestion + slot, typed, kTextSize);
+        if (!IsRightAnswer(AcceptedAnswer(record, slot), typed)) return false;
+    }
+    return true;
+}
+
+// The frame takes the reward and gives back the picture it held, which is ours to destroy. A frame that
+// did not keep our bitmap (missing, not a bitmap control, or holding a copy of its own) leaves it to us.
+void ShowRewardPicture(HWND panel, int question) {
+    HBITMAP reward = LoadPictureResource(GetModuleHandleA(nullptr), kRewardPictureBase + question, "IMG",
+                                         kRewardBoxSize, kRewardBoxSize);
+    if (!reward) return; // the frame keeps its picture
+    HWND frame = GetDlgItem(panel, kPictureFrameBase + question);
+    if (!frame) {
+        DeleteObject(reward);
+        return;
+    }
+    auto old = reinterpret_cast<HBITMAP>(
+        SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(reward)));
+    if (old && old != reward) DeleteObject(old);
+    if (reinterpret_cast<HBITMAP>(SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) != reward)
+        DeleteObject(reward);
+}
+
+// Reveal mode 4: every reveal label appears once every field of the quiz reads "BRAVO".
+void RevealAllWhenAllRight(QuizDocument* document, HWND panel) {
+    const int questions = QuestionCountOf(document);
+    const int fields = questions * AnswersPerQuestionOf(document);
+    for (int field = 1; field <= fields; ++field)
+        if (!VerdictLabelIsRight(panel, field)) return;
+    document->allRevealed = 1;
+    for (int question = 1; question <= questions; ++question)
+        ShowControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);
+}
+
+} // namespace
+
+void JudgeAnswer(QuizDocument* document, HWND panel, int fieldId) {
+    if (!document) return;
+    const int perQuestion = AnswersPerQuestionOf(document);
+    const int field = fieldId - kAnswerFieldBase;
+    if (field < 1 || field > QuestionCountOf(document) * perQuestion) return;
+    const int question = perQuestion == 2 ? (field + 1) / 2 : field;
+    const int slot = perQuestion == 2 && field % 2 == 0 ? 2 : 1;
+    QuestionRecord* record = document->questionAt(question - 1);
+    if (!record) return;
+
+    char current[kTextSize];
+    ReadControlText(panel, kVerdictLabelBase + field, current, kVerdictReadLimit);
+    char typed[kTextSize];
+    ReadControlText(panel, fieldId, typed, kTextSize);
+
+    // Decided before any call that changes a window: a repaint or a focus change may judge again.
+    const char* verdict = DecideVerdict(AcceptedAnswer(record, slot), typed);
+    if (std::strcmp(verdict, current) == 0) return; // judged again without change: nothing happens
+    SetDlgItemTextA(panel, kVerdictLabelBase + field, verdict);
+
+    const int32_t mode = document->revealMode;
+    if (std::strcmp(verdict, kVerdictRight) == 0) {
+        if (QuestionIsFound(record, panel, question, perQuestion)) {
+            record->solved = 1;
+            if (mode == kRevealText || mode == kRevealTextAndPicture)
+                ShowControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);
+            if (mode == kRevealPicture || mode == kRevealTextAndPicture) ShowRewardPicture(panel, question);
+        }
+    } else {
+        // A reward picture once shown stays, and so does `solved`.
+        if (mode != kRevealWordCount) ShowControl(panel, kRevealLabelBase + question, SW_HIDE);
+        document->allRevealed = 0;
+    }
+    if (mode == kRevealAllAtTheEnd && !document->allRevealed) RevealAllWhenAllRight(document, panel);
+    RefreshScore(document, panel);
+}

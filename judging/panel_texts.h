@@ -1,0 +1,25 @@
+// What the judge and the score line read from the question panel: controls found by id, their texts.
+#pragma once
+
+#include <windows.h>
+
+#include "quizdata/quiz_document.h"
+
+// Control ids of the question panel (n the field number from 1, q the question number from 1).
+constexpr int kAnswerFieldBase = 4000;  // + n: answer field
+constexpr int kVerdictLabelBase = 5000; // + n: verdict label
+constexpr int kRevealLabelBase = 8000;  // + q: reveal label
+constexpr int kPictureFrameBase = 9900; // + q: picture frame
+
+// Verdict labels are read back with a limit of 255 bytes, answer fields with the full 260.
+constexpr int kVerdictReadLimit = 255;
+
+// The document's counts kept to what the panel can hold: 1 or 2 fields per question, 0 to 96 questions.
+int AnswersPerQuestionOf(const QuizDocument* document);
+int QuestionCountOf(const QuizDocument* document);
+
+// The text of control `id` of `panel` (at most limit - 1 bytes); empty when there is no such control.
+void ReadControlText(HWND panel, int id, char* text, int limit);
+
+// Whether verdict label 5000 + field reads "BRAVO"; a missing label does not.
+bool VerdictLabelIsRight(HWND panel, int field);

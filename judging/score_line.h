@@ -1,0 +1,14 @@
+// The header's score line and score code, counted afresh from the verdict labels.
+#pragma once
+
+#include <windows.h>
+
+#include "quizdata/quiz_document.h"
+
+// Header panel controls written here.
+constexpr int kScoreLineId = 32;
+constexpr int kScoreCodeId = 30;
+
+// Counts the questions whose verdict labels in `panel` all read "BRAVO" (a missing label does not) and
+// writes " S / N" and the code of score S into the header panel (nothing when it has none).
+void RefreshScore(QuizDocument* document, HWND panel);
