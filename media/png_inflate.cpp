@@ -1,0 +1,460 @@
+// Deflate decoder tuned for whole-image decompression into a buffer of known size.
+//
+// Bits are read through a 64-bit buffer. While at least 8 input bytes remain and the output has room
+// for the longest match plus copy slack, the fast loop refills without branches and copies matches
+// eight bytes at a time; near either end the careful loop takes over, reading the input byte by byte
+// (zeros past its end, counted, so that using them reports a truncated stream) and checking every
+// output byte. Huffman codes are looked up in one primary table per alphabet whose entries already
+// hold the literal, or the length or distance base with its extra-bit count; codes longer than the
+// primary index continue in subtables.
+#include "media/png_inflate.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned kLitPrimaryBits = 11;
+constexpr unsigned kDistPrimaryBits = 8;
+constexpr unsigned kCodeLengthPrimaryBits = 7;
+constexpr unsigned kMaxCodeLength = 15;
+constexpr unsigned kLitSymbols = 288;
+constexpr unsigned kDistSymbols = 32;
+
+// Table entry: bits 0-4 bits to drop (code length plus extra bits), 5-8 code length, flags in 9-12,
+// bits 16-31 the value (literal byte, length or distance base, code-length symbol, subtable start).
+// A subtable link drops the primary bits and keeps the subtable's index bits in bits 5-8.
+constexpr uint32_t kLiteral = 1u << 9;
+constexpr uint32_t kEndOfBlock = 1u << 10;
+constexpr uint32_t kSubtable = 1u << 11;
+constexpr uint32_t kInvalid = 1u << 12;
+
+// Every subtable of a table has maxLength - primaryBits index bits, so each long code needs at most one.
+constexpr size_t kLitTableSize =
+    (1u << kLitPrimaryBits) + kLitSymbols * (1u << (kMaxCodeLength - kLitPrimaryBits));
+constexpr size_t kDistTableSize =
+    (1u << kDistPrimaryBits) + kDistSymbols * (1u << (kMaxCodeLength - kDistPrimaryBits));
+
+// The longest match (258) plus the bytes a word-wide copy may write past its end.
+constexpr size_t kFastOutputSlack = 258 + 16;
+
+struct SymbolTables {
+    uint32_t literalLength[kLitSymbols]; // value, flags and extra-bit count of each symbol
+    uint32_t distance[kDistSymbols];
+    uint32_t codeLength[19];
+};
+
+constexpr SymbolTables MakeSymbolTables() {
+    constexpr uint16_t lengthBase[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                         31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+    constexpr uint8_t lengthExtra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                         2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+    constexpr uint16_t distBase[30] = {1,    2,    3,    4,    5,    7,    9,    13,    17,    25,
+                                       33,   49,   65,   97,   129,  193,  257,  385,   513,   769,
+                                       1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+    constexpr uint8_t distExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
+                                       6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+    SymbolTables t{};
+    for (uint32_t s = 0; s < kLitSymbols; s++) {
+        if (s < 256)
+            t.literalLength[s] = s << 16 | kLiteral;
+        else if (s == 256)
+            t.literalLength[s] = kEndOfBlock;
+        else if (s <= 285)
+            t.literalLength[s] = uint32_t(lengthBase[s - 257]) << 16 | lengthExtra[s - 257];
+        else
+            t.literalLength[s] = kInvalid;
+    }
+    for (uint32_t s = 0; s < kDistSymbols; s++)
+        t.distance[s] = s < 30 ? uint32_t(distBase[s]) << 16 | distExtra[s] : kInvalid;
+    for (uint32_t s = 0; s < 19; s++)
+        t.codeLength[s] = s << 16;
+    return t;
+}
+
+constexpr SymbolTables kSymbols = MakeSymbolTables();
+
+// Order in which a dynamic block lists the code-length code's lengths.
+constexpr uint8_t kCodeLengthOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+
+uint32_t ReverseBits(uint32_t code, unsigned length) {
+    uint32_t reversed = 0;
+    for (unsigned i = 0; i < length; i++, code >>= 1)
+        reversed = reversed << 1 | (code & 1);
+    return reversed;
+}
+
+// Builds the lookup table of the canonical code given by `lengths`. An over-full code fails; an
+// incomplete one leaves its unused entries invalid, so only a stream that uses them fails.
+bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* descriptors,
+                unsigned primaryBits, uint32_t* table) {
+    unsigned count[kMaxCodeLength + 1] = {};
+    for (unsigned s = 0; s < symbolCount; s++)
+        count[lengths[s]]++;
+    count[0] = 0;
+    int left = 1;
+    unsigned maxLength = 0;
+    for (unsigned length = 1; length <= kMaxCodeLength; length++) {
+        left = left * 2 - int(count[length]);
+        if (left < 0) return false;
+        if (count[length]) maxLength = length;
+    }
+    unsigned offset[kMaxCodeLength + 2] = {};
+    for (unsigned length = 1; length <= kMaxCodeLength; length++)
+        offset[length + 1] = offset[length] + count[length];
+    uint16_t sorted[kLitSymbols];
+    for (unsigned s = 0; s < symbolCount; s++)
+        if (lengths[s]) sorted[offset[lengths[s]]++] = uint16_t(s);
+
+    const uint32_t primarySize = 1u << primaryBits;
+    for (uint32_t i = 0; i < primarySize; i++)
+        table[i] = kInvalid;
+    const unsigned subBits = maxLength > primaryBits ? maxLength - primaryBits : 0;
+    uint32_t nextSubtable = primarySize;
+    uint32_t code = 0;
+    unsigned index = 0;
+    for (unsigned length = 1; length <= maxLength; length++, code <<= 1) {
+        for (unsigned k = 0; k < count[length]; k++, code++, index++) {
+            const uint32_t descriptor = descriptors[sorted[index]];
+            const uint32_t reversed = ReverseBits(code, length);
+            if (length <= primaryBits) {
+                const uint32_t entry = descriptor + (length << 5) + length;
+                for (uint32_t i = reversed; i < primarySize; i += 1u << length)
+                    table[i] = entry;
+                continue;
+            }
+            uint32_t& link = table[reversed & (primarySize - 1)];
+            if (!(link & kSubtable)) {
+                link = nextSubtable << 16 | kSubtable | subBits << 5 | primaryBits;
+                for (uint32_t i = 0; i < (1u << subBits); i++)
+                    table[nextSubtable + i] = kInvalid;
+                nextSubtable += 1u << subBits;
+            }
+            const uint32_t start = link >> 16;
+            const unsigned subLength = length - primaryBits;
+            const uint32_t entry = descriptor + (subLength << 5) + subLength;
+            for (uint32_t i = reversed >> primaryBits; i < (1u << subBits); i += 1u << subLength)
+                table[start + i] = entry;
+        }
+    }
+    return true;
+}
+
+inline uint64_t LoadLittleEndian64(const uint8_t* p) {
+    uint64_t value;
+    std::memcpy(&value, p, 8);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    value = __builtin_bswap64(value);
+#endif
+    return value;
+}
+
+inline void Copy8(uint8_t* dst, const uint8_t* src) {
+    std::memcpy(dst, src, 8);
+}
+
+inline uint64_t LowBits(uint64_t bits, unsigned n) {
+    return bits & ((uint64_t(1) << n) - 1);
+}
+
+// Copies a match of `length` bytes from `distance` back; may write up to 15 bytes past its end.
+inline void CopyMatchFast(uint8_t* dst, uint32_t distance, uint32_t length) {
+    uint8_t* const stop = dst + length;
+    if (distance >= 8) {
+        const uint8_t* src = dst - distance;
+        Copy8(dst, src);
+        Copy8(dst + 8, src + 8);
+        dst += 16;
+        src += 16;
+        while (dst < stop) {
+            Copy8(dst, src);
+            Copy8(dst + 8, src + 8);
+            dst += 16;
+            src += 16;
+        }
+    } else if (distance == 1) {
+        uint64_t run = uint64_t(dst[-1]) * 0x0101010101010101ull;
+        do {
+            std::memcpy(dst, &run, 8);
+            dst += 8;
+        } while (dst < stop);
+    } else {
+        // The pattern repeats every `distance` bytes, so also every `step` bytes (a multiple >= 8):
+        // lay down the first `step` bytes one by one, then copy words from `step` back.
+        static constexpr uint8_t kStep[8] = {0, 0, 8, 9, 8, 10, 12, 14};
+        const unsigned step = kStep[distance];
+        const uint8_t* src = dst - distance;
+        for (unsigned i = 0; i < step; i++)
+            dst[i] = src[i];
+        for (dst += step; dst < stop; dst += 8)
+            Copy8(dst, dst - step);
+    }
+}
+
+struct Inflater {
+    const uint8_t* next;
+    const uint8_t* end;
+    uint64_t bits;
+    unsigned bitCount;
+    unsigned phantomBytes; // zero bytes supplied past the end of the input
+    uint8_t* outStart;
+    uint8_t* out;
+    uint8_t* outEnd;
+    bool fixedTablesLoaded;
+    uint32_t litTable[kLitTableSize];
+    uint32_t distTable[kDistTableSize];
+};
+
+// Tops the bit buffer up to 56..63 bits, one byte at a time, with zeros past the end.
+inline void RefillCareful(Inflater& s) {
+    s.bits &= s.bitCount ? ~uint64_t(0) >> (64 - s.bitCount) : 0;
+    while (s.bitCount < 56) {
+        uint64_t byte = 0;
+        if (s.next < s.end)
+            byte = *s.next++;
+        else
+            s.phantomBytes++;
+        s.bits |= byte << s.bitCount;
+        s.bitCount += 8;
+    }
+}
+
+// True once bits that the input never held have been consumed.
+inline bool Overran(const Inflater& s) {
+    return s.phantomBytes * 8 > s.bitCount;
+}
+
+inline void Drop(Inflater& s, unsigned n) {
+    s.bits >>= n;
+    s.bitCount -= n;
+}
+
+InflateResult Fail(const Inflater& s, InflateResult reason) {
+    return Overran(s) ? kInflateTruncated : reason;
+}
+
+InflateResult CopyStoredBlock(Inflater& s) {
+    Drop(s, s.bitCount & 7);
+    // Give the whole bytes still in the bit buffer back to the input.
+    const unsigned buffered = s.bitCount / 8;
+    if (s.phantomBytes > buffered) return kInflateTruncated;
+    s.next -= buffered - s.phantomBytes;
+    s.bits = 0;
+    s.bitCount = 0;
+    s.phantomBytes = 0;
+    if (s.end - s.next < 4) return kInflateTruncated;
+    const uint32_t length = s.next[0] | uint32_t(s.next[1]) << 8;
+    const uint32_t complement = s.next[2] | uint32_t(s.next[3]) << 8;
+    s.next += 4;
+    if (length != (~complement & 0xFFFF)) return kInflateBadStoredLength;
+    if (size_t(s.end - s.next) < length) return kInflateTruncated;
+    if (size_t(s.outEnd - s.out) < length) return kInflateOverflow;
+    std::memcpy(s.out, s.next, length);
+    s.out += length;
+    s.next += length;
+    return kInflateOk;
+}
+
+bool LoadFixedTables(Inflater& s) {
+    uint8_t lengths[kLitSymbols];
+    for (unsigned i = 0; i < kLitSymbols; i++)
+        lengths[i] = i < 144 ? 8 : i < 256 ? 9 : i < 280 ? 7 : 8;
+    uint8_t distLengths[kDistSymbols];
+    std::memset(distLengths, 5, sizeof distLengths);
+    return BuildTable(lengths, kLitSymbols, kSymbols.literalLength, kLitPrimaryBits, s.litTable) &&
+           BuildTable(distLengths, kDistSymbols, kSymbols.distance, kDistPrimaryBits, s.distTable);
+}
+
+InflateResult LoadDynamicTables(Inflater& s) {
+    RefillCareful(s);
+    const unsigned litCount = unsigned(LowBits(s.bits, 5)) + 257;
+    const unsigned distCount = unsigned(LowBits(s.bits >> 5, 5)) + 1;
+    const unsigned codeLengthCount = unsigned(LowBits(s.bits >> 10, 4)) + 4;
+    Drop(s, 14);
+    if (litCount > 286 || distCount > 30) return Fail(s, kInflateBadCodeLengths);
+
+    uint8_t codeLengthLengths[19] = {};
+    for (unsigned i = 0; i < codeLengthCount; i++) {
+        RefillCareful(s);
+        codeLengthLengths[kCodeLengthOrder[i]] = uint8_t(LowBits(s.bits, 3));
+        Drop(s, 3);
+    }
+    uint32_t codeLengthTable[1u << kCodeLengthPrimaryBits];
+    if (!BuildTable(codeLengthLengths, 19, kSymbols.codeLength, kCodeLengthPrimaryBits, codeLengthTable))
+        return Fail(s, kInflateBadCodeLengths);
+
+    uint8_t lengths[286 + 30];
+    const unsigned total = litCount + distCount;
+    unsigned n = 0;
+    while (n < total) {
+        RefillCareful(s);
+        const uint32_t entry = codeLengthTable[LowBits(s.bits, kCodeLengthPrimaryBits)];
+        if (entry & kInvalid) return Fail(s, kInflateBadCodeLengths);
+        Drop(s, entry & 31);
+        const unsigned symbol = entry >> 16;
+        if (symbol < 16) {
+            lengths[n++] = uint8_t(symbol);
+            continue;
+        }
+        unsigned repeat;
+        uint8_t value = 0;
+        if (symbol == 16) {
+            if (n == 0) return Fail(s, kInflateBadCodeLengths);
+            value = lengths[n - 1];
+            repeat = 3 + unsigned(LowBits(s.bits, 2));
+            Drop(s, 2);
+        } else if (symbol == 17) {
+            repeat = 3 + unsigned(LowBits(s.bits, 3));
+            Drop(s, 3);
+        } else {
+            repeat = 11 + unsigned(LowBits(s.bits, 7));
+            Drop(s, 7);
+        }
+        if (repeat > total - n) return Fail(s, kInflateBadCodeLengths);
+        std::memset(lengths + n, value, repeat);
+        n += repeat;
+    }
+    if (Overran(s)) return kInflateTruncated;
+    if (lengths[256] == 0) return kInflateBadCodeLengths; // no end-of-block code
+    if (!BuildTable(lengths, litCount, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
+        !BuildTable(lengths + litCount, distCount, kSymbols.distance, kDistPrimaryBits, s.distTable))
+        return kInflateBadCodeLengths;
+    return kInflateOk;
+}
+
+// Looks a literal/length or distance code up, following a subtable link; drops the link's bits.
+inline uint32_t Lookup(Inflater& s, const uint32_t* table, unsigned primaryBits) {
+    uint32_t entry = table[LowBits(s.bits, primaryBits)];
+    if (entry & kSubtable) {
+        Drop(s, entry & 31);
+        entry = table[(entry >> 16) + LowBits(s.bits, (entry >> 5) & 15)];
+    }
+    return entry;
+}
+
+// Value of a length or distance entry (base plus extra bits); drops its bits.
+inline uint32_t TakeValue(Inflater& s, uint32_t entry) {
+    const uint32_t value = (entry >> 16) + uint32_t(LowBits(s.bits, entry & 31) >> ((entry >> 5) & 15));
+    Drop(s, entry & 31);
+    return value;
+}
+
+InflateResult DecodeHuffmanBlock(Inflater& s) {
+    const uint32_t* const litTable = s.litTable;
+    const uint32_t* const distTable = s.distTable;
+    for (;;) {
+        if (s.end - s.next >= 8 && size_t(s.outEnd - s.out) >= kFastOutputSlack) {
+            // One refill covers a length and a distance code with their extra bits (48 bits),
+            // or three literals from the primary table.
+            s.bits |= LoadLittleEndian64(s.next) << s.bitCount;
+            s.next += (63 - s.bitCount) >> 3;
+            s.bitCount |= 56;
+            uint32_t entry = litTable[LowBits(s.bits, kLitPrimaryBits)];
+            if (entry & kLiteral) {
+                Drop(s, entry & 31);
+                *s.out++ = uint8_t(entry >> 16);
+                entry = litTable[LowBits(s.bits, kLitPrimaryBits)];
+                if (entry & kLiteral) {
+                    Drop(s, entry & 31);
+                    *s.out++ = uint8_t(entry >> 16);
+                    entry = litTable[LowBits(s.bits, kLitPrimaryBits)];
+                    if (entry & kLiteral) {
+                        Drop(s, entry & 31);
+                        *s.out++ = uint8_t(entry >> 16);
+                    }
+                }
+                continue;
+            }
+            if (entry & kSubtable) {
+                Drop(s, entry & 31);
+                entry = litTable[(entry >> 16) + LowBits(s.bits, (entry >> 5) & 15)];
+                if (entry & kLiteral) {
+                    Drop(s, entry & 31);
+                    *s.out++ = uint8_t(entry >> 16);
+                    continue;
+                }
+            }
+            if (entry & (kEndOfBlock | kInvalid)) {
+                if (entry & kInvalid) return kInflateBadSymbol;
+                Drop(s, entry & 31);
+                return kInflateOk;
+            }
+            const uint32_t length = TakeValue(s, entry);
+            entry = Lookup(s, distTable, kDistPrimaryBits);
+            if (entry & kInvalid) return kInflateBadSymbol;
+            const uint32_t distance = TakeValue(s, entry);
+            if (distance > size_t(s.out - s.outStart)) return kInflateBadDistance;
+            CopyMatchFast(s.out, distance, length);
+            s.out += length;
+            continue;
+        }
+
+        RefillCareful(s);
+        uint32_t entry = Lookup(s, litTable, kLitPrimaryBits);
+        if (entry & kInvalid) return Fail(s, kInflateBadSymbol);
+        if (entry & (kLiteral | kEndOfBlock)) {
+            Drop(s, entry & 31);
+            if (Overran(s)) return kInflateTruncated;
+            if (entry & kEndOfBlock) return kInflateOk;
+            if (s.out == s.outEnd) return kInflateOverflow;
+            *s.out++ = uint8_t(entry >> 16);
+            continue;
+        }
+        const uint32_t length = TakeValue(s, entry);
+        entry = Lookup(s, distTable, kDistPrimaryBits);
+        if (entry & kInvalid) return Fail(s, kInflateBadSymbol);
+        const uint32_t distance = TakeValue(s, entry);
+        if (Overran(s)) return kInflateTruncated;
+        if (distance > size_t(s.out - s.outStart)) return kInflateBadDistance;
+        if (length > size_t(s.outEnd - s.out)) return kInflateOverflow;
+        const uint8_t* src = s.out - distance;
+        for (uint32_t i = 0; i < length; i++)
+            s.out[i] = src[i];
+        s.out += length;
+    }
+}
+
+} // namespace
+
+InflateResult InflateZlibStream(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize) {
+    if (inSize < 2) return kInflateTruncated;
+    const uint8_t method = in[0], flags = in[1];
+    if ((method & 15) != 8 || (method >> 4) > 7 || (flags & 0x20)) return kInflateBadHeader;
+
+    Inflater s;
+    s.next = in + 2;
+    s.end = in + inSize;
+    s.bits = 0;
+    s.bitCount = 0;
+    s.phantomBytes = 0;
+    s.outStart = s.out = out;
+    s.outEnd = out + outSize;
+    s.fixedTablesLoaded = false;
+
+    bool finalBlock = false;
+    while (!finalBlock) {
+        RefillCareful(s);
+        finalBlock = s.bits & 1;
+        const unsigned type = unsigned(s.bits >> 1) & 3;
+        Drop(s, 3);
+        if (Overran(s)) return kInflateTruncated;
+        InflateResult result;
+        if (type == 0) {
+            result = CopyStoredBlock(s);
+        } else if (type == 3) {
+            return kInflateBadBlockType;
+        } else {
+            if (type == 1 && !s.fixedTablesLoaded) {
+                if (!LoadFixedTables(s)) return kInflateBadCodeLengths;
+                s.fixedTablesLoaded = true;
+            }
+            if (type == 2) {
+                s.fixedTablesLoaded = false;
+                result = LoadDynamicTables(s);
+                if (result != kInflateOk) return result;
+            }
+            result = DecodeHuffmanBlock(s);
+        }
+        if (result != kInflateOk) return result;
+    }
+    return s.out == s.outEnd ? kInflateOk : kInflateShort;
+}

@@ -1,0 +1,223 @@
+// Scanline filter reconstruction. The portable loops are specialised per filter unit so the compiler
+// can keep the unit's bytes in registers; with SSE2, 8-bit RGB and RGBA lines are reconstructed a
+// pixel at a time in vector registers, already in the bitmap's blue-green-red order.
+#include "media/png_unfilter.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+bool pngUseSimd = true;
+
+namespace {
+
+inline uint8_t PaethPredictor(int a, int b, int c) {
+    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+    if (pa <= pb && pa <= pc) return uint8_t(a);
+    return uint8_t(pb <= pc ? b : c);
+}
+
+template <unsigned U>
+bool UnfilterLine(unsigned filterType, const uint8_t* f, const uint8_t* prev, uint8_t* line, uint32_t n) {
+    const uint32_t head = n < U ? n : U;
+    // Above the first line the line above counts as zeros: Up is None, Paeth is Sub.
+    if (!prev && filterType == 2) filterType = 0;
+    if (!prev && filterType == 4) filterType = 1;
+    switch (filterType) {
+    case 0: std::memcpy(line, f, n); return true;
+    case 1:
+        for (uint32_t i = 0; i < head; i++)
+            line[i] = f[i];
+        for (uint32_t i = U; i < n; i++)
+            line[i] = uint8_t(f[i] + line[i - U]);
+        return true;
+    case 2:
+        for (uint32_t i = 0; i < n; i++)
+            line[i] = uint8_t(f[i] + prev[i]);
+        return true;
+    case 3:
+        if (!prev) {
+            for (uint32_t i = 0; i < head; i++)
+                line[i] = f[i];
+            for (uint32_t i = U; i < n; i++)
+                line[i] = uint8_t(f[i] + (line[i - U] >> 1));
+            return true;
+        }
+        for (uint32_t i = 0; i < head; i++)
+            line[i] = uint8_t(f[i] + (prev[i] >> 1));
+        for (uint32_t i = U; i < n; i++)
+            line[i] = uint8_t(f[i] + ((line[i - U] + prev[i]) >> 1));
+        return true;
+    case 4:
+        for (uint32_t i = 0; i < head; i++)
+            line[i] = uint8_t(f[i] + prev[i]);
+        for (uint32_t i = U; i < n; i++)
+            line[i] = uint8_t(f[i] + PaethPredictor(line[i - U], prev[i], prev[i - U]));
+        return true;
+    default: return false;
+    }
+}
+
+// Portable form of the swapped reconstruction, a byte at a time.
+bool UnfilterSwappedPortable(unsigned filterType, const uint8_t* f, const uint8_t* prev, uint8_t* line,
+                             uint32_t width, uint32_t unit) {
+    if (filterType > 4) return false;
+    for (uint32_t x = 0; x < width; x++) {
+        for (uint32_t j = 0; j < unit; j++) {
+            const uint32_t i = x * unit + j;
+            const uint8_t filtered = f[x * unit + (j == 0 ? 2 : j == 2 ? 0 : j)];
+            const int a = x ? line[i - unit] : 0, b = prev ? prev[i] : 0, c = prev && x ? prev[i - unit] : 0;
+            int predicted = 0;
+            switch (filterType) {
+            case 1: predicted = a; break;
+            case 2: predicted = b; break;
+            case 3: predicted = (a + b) >> 1; break;
+            case 4: predicted = PaethPredictor(a, b, c); break;
+            default: break;
+            }
+            line[i] = uint8_t(filtered + predicted);
+        }
+    }
+    return true;
+}
+
+#if defined(__SSE2__)
+
+inline uint32_t Load32(const uint8_t* p) {
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+// A pixel's bytes as the low lanes of a vector. Only the last pixel of a line is loaded and stored
+// byte-exact; the others move four bytes, the fourth belonging to the next pixel and rewritten with it.
+template <unsigned U> inline __m128i LoadPixel(const uint8_t* p, bool last) {
+    const uint32_t v = (U == 3 && last) ? (p[0] | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16) : Load32(p);
+    return _mm_cvtsi32_si128(int(v));
+}
+
+template <unsigned U> inline __m128i LoadSwappedPixel(const uint8_t* p, bool last) {
+    const uint32_t v = (U == 3 && last) ? (p[0] | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16) : Load32(p);
+    return _mm_cvtsi32_si128(int((v & 0xFF00FF00u) | (v >> 16 & 0xFF) | (v & 0xFF) << 16));
+}
+
+template <unsigned U> inline void StorePixel(uint8_t* p, __m128i pixel, bool last) {
+    const uint32_t v = uint32_t(_mm_cvtsi128_si32(pixel));
+    if (U == 3 && last) {
+        p[0] = uint8_t(v);
+        p[1] = uint8_t(v >> 8);
+        p[2] = uint8_t(v >> 16);
+    } else {
+        std::memcpy(p, &v, 4);
+    }
+}
+
+inline __m128i Abs16(__m128i x) {
+    return _mm_max_epi16(x, _mm_sub_epi16(_mm_setzero_si128(), x));
+}
+
+template <unsigned U, unsigned Filter, bool HasPrev>
+void UnfilterSwappedSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, uint32_t width) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i ones = _mm_set1_epi8(1);
+    __m128i a = zero;   // reconstructed pixel to the left (8-bit lanes)
+    __m128i c16 = zero; // pixel above-left (16-bit lanes, Paeth only)
+    for (uint32_t x = 0; x < width; x++) {
+        const bool last = x + 1 == width;
+        const uint32_t at = x * U;
+        const __m128i d = LoadSwappedPixel<U>(f + at, last);
+        const __m128i b = HasPrev ? LoadPixel<U>(prev + at, last) : zero;
+        __m128i r;
+        if (Filter == 0) {
+            r = d;
+        } else if (Filter == 1) {
+            r = _mm_add_epi8(d, a);
+        } else if (Filter == 2) {
+            r = _mm_add_epi8(d, b);
+        } else if (Filter == 3) {
+            // floor((a + b) / 2): the rounded-up average less the dropped low bit.
+            const __m128i average =
+                _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), ones));
+            r = _mm_add_epi8(d, average);
+        } else {
+            const __m128i a16 = _mm_unpacklo_epi8(a, zero);
+            const __m128i b16 = _mm_unpacklo_epi8(b, zero);
+            const __m128i bc = _mm_sub_epi16(b16, c16), ac = _mm_sub_epi16(a16, c16);
+            const __m128i pa = Abs16(bc), pb = Abs16(ac), pc = Abs16(_mm_add_epi16(bc, ac));
+            const __m128i smallest = _mm_min_epi16(_mm_min_epi16(pa, pb), pc);
+            const __m128i useA = _mm_cmpeq_epi16(pa, smallest);
+            const __m128i useB = _mm_andnot_si128(useA, _mm_cmpeq_epi16(pb, smallest));
+            const __m128i useC = _mm_andnot_si128(_mm_or_si128(useA, useB), _mm_set1_epi16(-1));
+            const __m128i predicted = _mm_or_si128(
+                _mm_or_si128(_mm_and_si128(useA, a16), _mm_and_si128(useB, b16)), _mm_and_si128(useC, c16));
+            r = _mm_add_epi8(_mm_packus_epi16(predicted, predicted), d);
+            c16 = b16;
+        }
+        StorePixel<U>(line + at, r, last);
+        a = r;
+    }
+}
+
+template <unsigned U>
+void DispatchSwapped(unsigned filterType, const uint8_t* f, const uint8_t* prev, uint8_t* line,
+                     uint32_t width) {
+    if (!prev) {
+        switch (filterType) {
+        case 0:
+        case 2: UnfilterSwappedSse2<U, 0, false>(f, prev, line, width); return;
+        case 1:
+        case 4: UnfilterSwappedSse2<U, 1, false>(f, prev, line, width); return;
+        default: UnfilterSwappedSse2<U, 3, false>(f, prev, line, width); return;
+        }
+    }
+    switch (filterType) {
+    case 0: UnfilterSwappedSse2<U, 0, true>(f, prev, line, width); return;
+    case 1: UnfilterSwappedSse2<U, 1, true>(f, prev, line, width); return;
+    case 2: UnfilterSwappedSse2<U, 2, true>(f, prev, line, width); return;
+    case 3: UnfilterSwappedSse2<U, 3, true>(f, prev, line, width); return;
+    default: UnfilterSwappedSse2<U, 4, true>(f, prev, line, width); return;
+    }
+}
+
+#endif
+
+} // namespace
+
+bool PngUnfilterLine(unsigned filterType, const uint8_t* filtered, const uint8_t* previous, uint8_t* line,
+                     uint32_t length, uint32_t unit) {
+    switch (unit) {
+    case 1: return UnfilterLine<1>(filterType, filtered, previous, line, length);
+    case 2: return UnfilterLine<2>(filterType, filtered, previous, line, length);
+    case 3: return UnfilterLine<3>(filterType, filtered, previous, line, length);
+    case 4: return UnfilterLine<4>(filterType, filtered, previous, line, length);
+    case 6: return UnfilterLine<6>(filterType, filtered, previous, line, length);
+    case 8: return UnfilterLine<8>(filterType, filtered, previous, line, length);
+    default: return false;
+    }
+}
+
+bool PngCanUnfilterSwapped() {
+#if defined(__SSE2__)
+    return pngUseSimd;
+#else
+    return false;
+#endif
+}
+
+bool PngUnfilterSwapped(unsigned filterType, const uint8_t* filtered, const uint8_t* previous, uint8_t* line,
+                        uint32_t width, uint32_t unit) {
+    if (filterType > 4 || (unit != 3 && unit != 4)) return false;
+#if defined(__SSE2__)
+    if (pngUseSimd) {
+        if (unit == 3)
+            DispatchSwapped<3>(filterType, filtered, previous, line, width);
+        else
+            DispatchSwapped<4>(filterType, filtered, previous, line, width);
+        return true;
+    }
+#endif
+    return UnfilterSwappedPortable(filterType, filtered, previous, line, width, unit);
+}
