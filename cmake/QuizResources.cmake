@@ -7,6 +7,7 @@ set(JORVO_FOOTER_TEXT "Jorvo, le quiz qui pardonne" CACHE STRING "Text of the ma
 # jorvo_builtin_block(<target>): adds the built-in block (kBuiltInBlock) to <target>.
 function(jorvo_builtin_block target)
     set(out ${CMAKE_BINARY_DIR}/generated/builtin_block.cpp)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/generated)
     if(NOT TARGET jorvo_builtin_block_source)
         add_custom_command(OUTPUT ${out}
             COMMAND ${JORVO_HOST_MAKER} builtin "${JORVO_LINK_TEXT}" "${JORVO_FOOTER_TEXT}" ${out}

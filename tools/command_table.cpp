@@ -3,9 +3,13 @@
 
 int RunVersionCommand(int argc, char** argv);
 int RunJudgeCommand(int argc, char** argv);
+int RunCodeCommand(int argc, char** argv);
+int RunBuiltinCommand(int argc, char** argv);
 
 const MakerCommand kMakerCommands[] = {
+    {"judge", "ACCEPTED TYPED   the verdict the player gives to TYPED", RunJudgeCommand},
+    {"code", "QUIZ OUTDIR [--scramble]   code a quiz source into the player's resources", RunCodeCommand},
+    {"builtin", "LINK FOOTER OUT.cpp   write the player's built-in block", RunBuiltinCommand},
     {"version", "", RunVersionCommand},
-    {"judge", "ACCEPTED TYPED", RunJudgeCommand},
 };
 const int kMakerCommandCount = sizeof kMakerCommands / sizeof kMakerCommands[0];

@@ -1,0 +1,119 @@
+// jorvo-maker code QUIZ OUTDIR [--scramble]
+// Codes a quiz source into the resources the player reads: OUTDIR/patch104.bin (the quiz),
+// OUTDIR/patch105.bin (the score codes), the reward pictures nibble-swapped, and OUTDIR/quiz.rc, a
+// resource script that names them all (for windres).
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "quizdata/quiz_coding.h"
+#include "tools/file_bytes.h"
+#include "tools/quiz_source.h"
+
+namespace {
+
+constexpr int kQuizResource = 104;
+constexpr int kScoreResource = 105;
+constexpr int kFirstMediaId = 400;
+constexpr int kFirstRewardId = 10400;
+
+std::string DirectoryOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+std::string Resolve(const std::string& base, const std::string& path) {
+    return !path.empty() && path[0] == '/' ? path : base + "/" + path;
+}
+
+bool IsPng(const ByteVector& bytes) {
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    return bytes.size() >= 8 && std::memcmp(bytes.data(), kSignature, 8) == 0;
+}
+
+// Reward pictures are stored with the two halves of every byte exchanged.
+ByteVector SwapNibbles(ByteVector bytes) {
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>((b << 4) | (b >> 4));
+    return bytes;
+}
+
+bool Fail(const std::string& message) {
+    std::fprintf(stderr, "jorvo-maker code: %s\n", message.c_str());
+    return false;
+}
+
+// Adds one media file to the script: PNG files as raw data, others as IMG (rewards nibble-swapped).
+bool AddMedia(const std::string& sourceDir, const std::string& outDir, const std::string& file, int id,
+              bool reward, std::string* script) {
+    const std::string path = Resolve(sourceDir, file);
+    if (path.find('"') != std::string::npos) return Fail("a file name cannot contain '\"': " + path);
+    ByteVector bytes;
+    if (!ReadFileBytes(path, &bytes)) return Fail("cannot read " + path);
+    if (bytes.empty()) return Fail(path + " is empty");
+    std::string stored = path;
+    const bool png = IsPng(bytes);
+    if (reward && !png) {
+        stored = outDir + "/reward" + std::to_string(id) + ".bin";
+        if (!WriteFileBytes(stored, SwapNibbles(bytes))) return Fail("cannot write " + stored);
+    }
+    *script += std::to_string(id) + (png ? " RCDATA \"" : " IMG \"") + stored + "\"\n";
+    return true;
+}
+
+bool CodePiece(const ByteVector& text, bool scramble, int* keyPosition, const std::string& path) {
+    const ByteVector coded =
+        scramble ? LzwEncodeScrambled(text.data(), text.size(), *keyPosition) : LzwEncode(text.data(), text.size());
+    if (text.empty() || coded.empty()) return Fail("the text for " + path + " cannot be coded");
+    if (!WriteFileBytes(path, coded)) return Fail("cannot write " + path);
+    return true;
+}
+
+bool Code(const std::string& quizPath, const std::string& outDir, bool scramble) {
+    ByteVector sourceBytes;
+    if (!ReadFileBytes(quizPath, &sourceBytes)) return Fail("cannot read " + quizPath);
+    QuizSource source;
+    std::string error;
+    if (!ParseQuizSource(std::string(sourceBytes.begin(), sourceBytes.end()), &source, &error))
+        return Fail(quizPath + ": " + error);
+
+    const std::string problem = DescribeQuizProblem(source.content);
+    if (!problem.empty()) return Fail(quizPath + ": " + problem);
+
+    // One score line per possible score, so that every score finds its line (empty when not given).
+    std::vector<std::string> scores = source.content.scoreMessages;
+    scores.resize(source.content.questions.size());
+
+    // The built-in block is stored plain, so the quiz's pass starts at key position 0, as does the codes'.
+    int keyPosition = 0;
+    const std::string quizFile = outDir + "/patch104.bin";
+    const std::string scoreFile = outDir + "/patch105.bin";
+    if (!CodePiece(SerialiseQuiz(source.content), scramble, &keyPosition, quizFile)) return false;
+    keyPosition = 0;
+    if (!CodePiece(SerialiseScoreMessages(scores), scramble, &keyPosition, scoreFile)) return false;
+
+    std::string script = "// Coded from " + quizPath + " by jorvo-maker code.\n";
+    script += std::to_string(kQuizResource) + " PATCH \"" + quizFile + "\"\n";
+    script += std::to_string(kScoreResource) + " PATCH \"" + scoreFile + "\"\n";
+    const std::string sourceDir = DirectoryOf(quizPath);
+    for (size_t i = 0; i < source.media.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const QuestionMedia& media = source.media[i];
+        if (!media.picture.empty() && !AddMedia(sourceDir, outDir, media.picture, kFirstMediaId + n, false, &script))
+            return false;
+        if (!media.reward.empty() && !AddMedia(sourceDir, outDir, media.reward, kFirstRewardId + n, true, &script))
+            return false;
+    }
+    if (!WriteFileText(outDir + "/quiz.rc", script)) return Fail("cannot write " + outDir + "/quiz.rc");
+    return true;
+}
+
+} // namespace
+
+int RunCodeCommand(int argc, char** argv) {
+    const bool scramble = argc == 3 && !std::strcmp(argv[2], "--scramble");
+    if (argc != 2 && !scramble) {
+        std::fprintf(stderr, "usage: jorvo-maker code QUIZ OUTDIR [--scramble]\n");
+        return 2;
+    }
+    return Code(argv[0], argv[1], scramble) ? 0 : 1;
+}
