@@ -22,8 +22,9 @@ int RunBuiltinCommand(int argc, char** argv) {
     int keyPosition = 0;
     const ByteVector coded = CodeBuiltInBlock(link, footer, false, keyPosition);
     if (coded.empty()) {
-        std::fprintf(stderr, "jorvo-maker builtin: the link (at most 24 characters) and the footer (at most 42) "
-                             "must not hold '|' and must code into %d bytes\n",
+        std::fprintf(stderr,
+                     "jorvo-maker builtin: the link (at most 24 characters) and the footer (at most 42) "
+                     "must not hold '|' and must code into %d bytes\n",
                      kBuiltInBlockSize);
         return 1;
     }

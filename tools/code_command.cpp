@@ -33,7 +33,8 @@ bool IsPng(const ByteVector& bytes) {
 
 // Reward pictures are stored with the two halves of every byte exchanged.
 ByteVector SwapNibbles(ByteVector bytes) {
-    for (uint8_t& b : bytes) b = static_cast<uint8_t>((b << 4) | (b >> 4));
+    for (uint8_t& b : bytes)
+        b = static_cast<uint8_t>((b << 4) | (b >> 4));
     return bytes;
 }
 
@@ -61,8 +62,8 @@ bool AddMedia(const std::string& sourceDir, const std::string& outDir, const std
 }
 
 bool CodePiece(const ByteVector& text, bool scramble, int* keyPosition, const std::string& path) {
-    const ByteVector coded =
-        scramble ? LzwEncodeScrambled(text.data(), text.size(), *keyPosition) : LzwEncode(text.data(), text.size());
+    const ByteVector coded = scramble ? LzwEncodeScrambled(text.data(), text.size(), *keyPosition)
+                                      : LzwEncode(text.data(), text.size());
     if (text.empty() || coded.empty()) return Fail("the text for " + path + " cannot be coded");
     if (!WriteFileBytes(path, coded)) return Fail("cannot write " + path);
     return true;
@@ -83,14 +84,9 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
     std::vector<std::string> scores = source.content.scoreMessages;
     scores.resize(source.content.questions.size());
 
-    // The built-in block is stored plain, so the quiz's pass starts at key position 0, as does the codes'.
-    int keyPosition = 0;
+    // The media first: a missing file stops the command before anything is written but reward copies.
     const std::string quizFile = outDir + "/patch104.bin";
     const std::string scoreFile = outDir + "/patch105.bin";
-    if (!CodePiece(SerialiseQuiz(source.content), scramble, &keyPosition, quizFile)) return false;
-    keyPosition = 0;
-    if (!CodePiece(SerialiseScoreMessages(scores), scramble, &keyPosition, scoreFile)) return false;
-
     std::string script = "// Coded from " + quizPath + " by jorvo-maker code.\n";
     script += std::to_string(kQuizResource) + " PATCH \"" + quizFile + "\"\n";
     script += std::to_string(kScoreResource) + " PATCH \"" + scoreFile + "\"\n";
@@ -98,11 +94,19 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
     for (size_t i = 0; i < source.media.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
         const QuestionMedia& media = source.media[i];
-        if (!media.picture.empty() && !AddMedia(sourceDir, outDir, media.picture, kFirstMediaId + n, false, &script))
+        if (!media.picture.empty() &&
+            !AddMedia(sourceDir, outDir, media.picture, kFirstMediaId + n, false, &script))
             return false;
-        if (!media.reward.empty() && !AddMedia(sourceDir, outDir, media.reward, kFirstRewardId + n, true, &script))
+        if (!media.reward.empty() &&
+            !AddMedia(sourceDir, outDir, media.reward, kFirstRewardId + n, true, &script))
             return false;
     }
+
+    // The built-in block is stored plain, so the quiz's pass starts at key position 0, as does the codes'.
+    int keyPosition = 0;
+    if (!CodePiece(SerialiseQuiz(source.content), scramble, &keyPosition, quizFile)) return false;
+    keyPosition = 0;
+    if (!CodePiece(SerialiseScoreMessages(scores), scramble, &keyPosition, scoreFile)) return false;
     if (!WriteFileText(outDir + "/quiz.rc", script)) return Fail("cannot write " + outDir + "/quiz.rc");
     return true;
 }

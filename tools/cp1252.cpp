@@ -6,10 +6,10 @@
 namespace {
 
 // Code points of bytes 0x80..0x9F; the unassigned bytes keep their own value, as Windows converts them.
-const uint16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const uint16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 uint32_t CodePointOf(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
@@ -99,6 +99,7 @@ bool Utf8ToCp1252(const std::string& utf8, std::string* cp1252, std::string* err
 std::string Cp1252ToUtf8(const std::string& cp1252) {
     std::string out;
     out.reserve(cp1252.size() * 2);
-    for (char c : cp1252) AppendUtf8(&out, CodePointOf(static_cast<unsigned char>(c)));
+    for (char c : cp1252)
+        AppendUtf8(&out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }

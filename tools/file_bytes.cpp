@@ -8,7 +8,8 @@ bool ReadFileBytes(const std::string& path, ByteVector* bytes) {
     bytes->clear();
     unsigned char chunk[65536];
     size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes->insert(bytes->end(), chunk, chunk + got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes->insert(bytes->end(), chunk, chunk + got);
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;

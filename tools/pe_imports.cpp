@@ -12,7 +12,9 @@ struct Section {
 
 struct Reader {
     const ByteVector& bytes;
-    bool Fits(uint64_t offset, uint64_t length) const { return offset <= bytes.size() && length <= bytes.size() - offset; }
+    bool Fits(uint64_t offset, uint64_t length) const {
+        return offset <= bytes.size() && length <= bytes.size() - offset;
+    }
     uint16_t U16(uint64_t at) const { return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8); }
     uint32_t U32(uint64_t at) const { return U16(at) | static_cast<uint32_t>(U16(at + 2)) << 16; }
 };
@@ -32,7 +34,8 @@ bool ReadName(const Reader& in, const std::vector<Section>& sections, uint32_t r
     uint64_t at;
     if (!RvaToOffset(sections, rva, &at)) return false;
     name->clear();
-    while (at < in.bytes.size() && in.bytes[at] != 0 && name->size() < 256) name->push_back(static_cast<char>(in.bytes[at++]));
+    while (at < in.bytes.size() && in.bytes[at] != 0 && name->size() < 256)
+        name->push_back(static_cast<char>(in.bytes[at++]));
     return at < in.bytes.size() && in.bytes[at] == 0;
 }
 
@@ -45,10 +48,12 @@ bool ReadTable(const Reader& in, const std::vector<Section>& sections, uint32_t 
     for (int count = 0;; ++count, at += entrySize) {
         if (count > 4096 || !in.Fits(at, entrySize)) return *error = "import table runs off the file", false;
         bool empty = true;
-        for (uint32_t i = 0; i < entrySize; ++i) empty = empty && in.bytes[at + i] == 0;
+        for (uint32_t i = 0; i < entrySize; ++i)
+            empty = empty && in.bytes[at + i] == 0;
         if (empty) return true;
         std::string name;
-        if (!ReadName(in, sections, in.U32(at + nameField), &name)) return *error = "unreadable DLL name", false;
+        if (!ReadName(in, sections, in.U32(at + nameField), &name))
+            return *error = "unreadable DLL name", false;
         dlls->push_back(name);
     }
 }
@@ -64,7 +69,8 @@ bool ReadImportedDlls(const ByteVector& image, std::vector<std::string>* dlls, s
     const uint16_t sectionCount = in.U16(pe + 6);
     const uint16_t optionalSize = in.U16(pe + 20);
     const uint64_t optional = pe + 24;
-    if (!in.Fits(optional, optionalSize) || optionalSize < 2) return *error = "truncated optional header", false;
+    if (!in.Fits(optional, optionalSize) || optionalSize < 2)
+        return *error = "truncated optional header", false;
     const uint16_t magic = in.U16(optional);
     const uint32_t directories = magic == 0x10B ? 96 : magic == 0x20B ? 112 : 0;
     if (!directories) return *error = "unknown optional header", false;
@@ -80,7 +86,8 @@ bool ReadImportedDlls(const ByteVector& image, std::vector<std::string>* dlls, s
         sections.push_back({in.U32(s + 12), in.U32(s + 8), in.U32(s + 20), in.U32(s + 16)});
     }
     for (const Section& s : sections)
-        if (!in.Fits(s.rawOffset, s.rawSize)) return *error = "a section lies past the end of the file", false;
+        if (!in.Fits(s.rawOffset, s.rawSize))
+            return *error = "a section lies past the end of the file", false;
     return ReadTable(in, sections, directoryRva(1), 20, 12, dlls, error) &&
            ReadTable(in, sections, directoryRva(13), 32, 4, dlls, error);
 }
@@ -91,7 +98,8 @@ bool IsWindowsSystemDll(const std::string& name) {
         "oleaut32.dll", "comctl32.dll", "comdlg32.dll", "msvcrt.dll",   "shlwapi.dll", "winmm.dll",
         "version.dll",  "imagehlp.dll", "uxtheme.dll",  "ntdll.dll",    "ws2_32.dll",  "msimg32.dll"};
     std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     if (lower.rfind("api-ms-win-", 0) == 0) return true;
     return std::find(std::begin(kSystem), std::end(kSystem), lower) != std::end(kSystem);
 }

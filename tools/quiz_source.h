@@ -19,8 +19,8 @@ struct QuestionMedia {
 };
 
 struct QuizSource {
-    QuizContent content;               // texts already in Windows-1252
-    std::vector<QuestionMedia> media;  // one per question, paths as written (relative to the source)
+    QuizContent content;              // texts already in Windows-1252
+    std::vector<QuestionMedia> media; // one per question, paths as written (relative to the source)
 };
 
 // Parses and checks a quiz source. On failure answers false with "line N: what is wrong" in *error.

@@ -11,5 +11,6 @@ TEST(PlayerImports, OnlyWindowsSystemDlls) {
     std::string error;
     ASSERT_TRUE(ReadImportedDlls(image, &dlls, &error)) << error;
     EXPECT_FALSE(dlls.empty());
-    for (const std::string& dll : dlls) EXPECT_TRUE(IsWindowsSystemDll(dll)) << "jorvo.exe imports " << dll;
+    for (const std::string& dll : dlls)
+        EXPECT_TRUE(IsWindowsSystemDll(dll)) << "jorvo.exe imports " << dll;
 }

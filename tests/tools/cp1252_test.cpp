@@ -14,11 +14,14 @@ TEST(Cp1252, ConvertsEveryAccentedLetterBothWays) {
     const Conversion cases[] = {
         {"", ""},
         {"Paris", "Paris"},
-        {"\xC3\xA9l\xC3\xA8ve", "\xE9l\xE8ve"},           // élève
-        {"c\xC5\x93ur", "c\x9Cur"},                       // cœur
-        {"\xE2\x82\xAC 5", "\x80 5"},                     // € 5
-        {"l\xE2\x80\x99" "eau", "l\x92" "eau"},           // l’eau
-        {"\xC3\xBF\xC3\x80", "\xFF\xC0"},                 // ÿÀ
+        {"\xC3\xA9l\xC3\xA8ve", "\xE9l\xE8ve"}, // élève
+        {"c\xC5\x93ur", "c\x9Cur"},             // cœur
+        {"\xE2\x82\xAC 5", "\x80 5"},           // € 5
+        {"l\xE2\x80\x99"
+         "eau",
+         "l\x92"
+         "eau"},                          // l’eau
+        {"\xC3\xBF\xC3\x80", "\xFF\xC0"}, // ÿÀ
     };
     for (const Conversion& c : cases) {
         std::string out, error;
@@ -30,7 +33,8 @@ TEST(Cp1252, ConvertsEveryAccentedLetterBothWays) {
 
 TEST(Cp1252, EveryByteSurvivesARoundTrip) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
     std::string back, error;
     ASSERT_TRUE(Utf8ToCp1252(Cp1252ToUtf8(all), &back, &error)) << error;
     EXPECT_EQ(back, all);

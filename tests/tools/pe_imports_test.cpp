@@ -28,10 +28,10 @@ ByteVector MakeImage(const std::vector<std::string>& dlls) {
     Put16(b, optional, 0x10B);
     Put32(b, optional + 96 + 8, 0x1000); // import directory RVA
     const size_t section = optional + 224;
-    Put32(b, section + 8, 0x200);  // virtual size
+    Put32(b, section + 8, 0x200);   // virtual size
     Put32(b, section + 12, 0x1000); // RVA
-    Put32(b, section + 16, 0x200); // raw size
-    Put32(b, section + 20, 0x200); // raw offset
+    Put32(b, section + 16, 0x200);  // raw size
+    Put32(b, section + 20, 0x200);  // raw offset
     size_t name = 0x200 + 20 * (dlls.size() + 1);
     for (size_t i = 0; i < dlls.size(); ++i) {
         Put32(b, 0x200 + 20 * i + 12, static_cast<uint32_t>(0x1000 + name - 0x200));
@@ -75,7 +75,8 @@ TEST(PeImports, RefusesDamagedImagesWithoutReadingPastThem) {
 }
 
 TEST(PeImports, TellsSystemDllsFromRuntimeDlls) {
-    for (const char* name : {"KERNEL32.dll", "user32.dll", "msvcrt.dll", "OLEAUT32.dll", "api-ms-win-crt-heap-l1-1-0.dll"})
+    for (const char* name :
+         {"KERNEL32.dll", "user32.dll", "msvcrt.dll", "OLEAUT32.dll", "api-ms-win-crt-heap-l1-1-0.dll"})
         EXPECT_TRUE(IsWindowsSystemDll(name)) << name;
     for (const char* name : {"libstdc++-6.dll", "libgcc_s_dw2-1.dll", "libwinpthread-1.dll", "zlib1.dll", ""})
         EXPECT_FALSE(IsWindowsSystemDll(name)) << name;

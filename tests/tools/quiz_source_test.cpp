@@ -13,7 +13,8 @@ const char* kTwoAnswerQuiz = "# a comment\n"
                              "kind: pictures\n"
                              "answers: 2\n"
                              "label1: Peintre\n"
-                             "label2: Si\xC3\xA8" "cle\n"
+                             "label2: Si\xC3\xA8"
+                             "cle\n"
                              "reveal-mode: 3\n"
                              "colour: 10 20 30\n"
                              "question: La Joconde\n"
@@ -37,7 +38,8 @@ TEST(QuizSource, ReadsEveryKeyIntoTheQuiz) {
     EXPECT_EQ(quiz.title, "Peintres");
     EXPECT_EQ(quiz.quizKind, 1);
     EXPECT_EQ(quiz.answersPerQuestion, 2);
-    EXPECT_EQ(quiz.answerLabel2, "Si\xE8" "cle");
+    EXPECT_EQ(quiz.answerLabel2, "Si\xE8"
+                                 "cle");
     EXPECT_EQ(quiz.revealMode, 3);
     EXPECT_EQ(quiz.red, 10);
     EXPECT_EQ(quiz.green, 20);
@@ -90,13 +92,15 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
         QuizSource source;
         std::string error;
         EXPECT_FALSE(ParseQuizSource(c.text, &source, &error)) << c.text;
-        EXPECT_NE(error.find(c.expected), std::string::npos) << "got: " << error << "\nwanted: " << c.expected;
+        EXPECT_NE(error.find(c.expected), std::string::npos)
+            << "got: " << error << "\nwanted: " << c.expected;
     }
 }
 
 TEST(QuizSource, RefusesTheNinetySeventhQuestion) {
     std::string text;
-    for (int i = 0; i < 97; ++i) text += "question: q\nanswer: a\n";
+    for (int i = 0; i < 97; ++i)
+        text += "question: q\nanswer: a\n";
     QuizSource source;
     std::string error;
     EXPECT_FALSE(ParseQuizSource(text, &source, &error));
@@ -106,7 +110,8 @@ TEST(QuizSource, RefusesTheNinetySeventhQuestion) {
 TEST(QuizSource, AcceptsAByteOrderMarkAndWindowsLineEnds) {
     QuizSource source;
     std::string error;
-    ASSERT_TRUE(ParseQuizSource("\xEF\xBB\xBFtitle: T\r\nquestion: Q\r\nanswer: A \r\n", &source, &error)) << error;
+    ASSERT_TRUE(ParseQuizSource("\xEF\xBB\xBFtitle: T\r\nquestion: Q\r\nanswer: A \r\n", &source, &error))
+        << error;
     EXPECT_EQ(source.content.title, "T");
     EXPECT_EQ(source.content.questions[0].answer1, "A");
 }
