@@ -5,11 +5,13 @@ int RunVersionCommand(int argc, char** argv);
 int RunJudgeCommand(int argc, char** argv);
 int RunCodeCommand(int argc, char** argv);
 int RunBuiltinCommand(int argc, char** argv);
+int RunPictureCommand(int argc, char** argv);
 
 const MakerCommand kMakerCommands[] = {
     {"judge", "ACCEPTED TYPED   the verdict the player gives to TYPED", RunJudgeCommand},
     {"code", "QUIZ OUTDIR [--scramble]   code a quiz source into the player's resources", RunCodeCommand},
     {"builtin", "LINK FOOTER OUT.cpp   write the player's built-in block", RunBuiltinCommand},
+    {"picture", "IN.png OUT.bmp   the bitmap the player makes of a PNG picture, as a BMP file", RunPictureCommand},
     {"version", "", RunVersionCommand},
 };
 const int kMakerCommandCount = sizeof kMakerCommands / sizeof kMakerCommands[0];
