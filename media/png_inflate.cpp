@@ -20,13 +20,16 @@ constexpr unsigned kMaxCodeLength = 15;
 constexpr unsigned kLitSymbols = 288;
 constexpr unsigned kDistSymbols = 32;
 
-// Table entry: bits 0-4 bits to drop (code length plus extra bits), 5-8 code length, flags in 9-12,
-// bits 16-31 the value (literal byte, length or distance base, code-length symbol, subtable start).
-// A subtable link drops the primary bits and keeps the subtable's index bits in bits 5-8.
-constexpr uint32_t kLiteral = 1u << 9;
-constexpr uint32_t kEndOfBlock = 1u << 10;
-constexpr uint32_t kSubtable = 1u << 11;
-constexpr uint32_t kInvalid = 1u << 12;
+// Table entry: bits 0-5 bits to drop (code length plus extra bits), bits 8-11 code length, flags in
+// 6 and 12-15, bits 16-31 the value (literal byte, length or distance base, code-length symbol,
+// subtable start). A subtable link drops the primary bits and keeps the subtable's index bits in
+// bits 8-11. A literal entry whose index also holds the whole code of the next literal carries both
+// (bits 16-23 and 24-31, flag kSecondLiteral) and drops both codes.
+constexpr uint32_t kSecondLiteral = 1u << 6;
+constexpr uint32_t kLiteral = 1u << 12;
+constexpr uint32_t kEndOfBlock = 1u << 13;
+constexpr uint32_t kSubtable = 1u << 14;
+constexpr uint32_t kInvalid = 1u << 15;
 
 // Every subtable of a table has maxLength - primaryBits index bits, so each long code needs at most one.
 constexpr size_t kLitTableSize =
@@ -117,26 +120,40 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
             const uint32_t descriptor = descriptors[sorted[index]];
             const uint32_t reversed = ReverseBits(code, length);
             if (length <= primaryBits) {
-                const uint32_t entry = descriptor + (length << 5) + length;
+                const uint32_t entry = descriptor + (length << 8) + length;
                 for (uint32_t i = reversed; i < primarySize; i += 1u << length)
                     table[i] = entry;
                 continue;
             }
             uint32_t& link = table[reversed & (primarySize - 1)];
             if (!(link & kSubtable)) {
-                link = nextSubtable << 16 | kSubtable | subBits << 5 | primaryBits;
+                link = nextSubtable << 16 | kSubtable | subBits << 8 | primaryBits;
                 for (uint32_t i = 0; i < (1u << subBits); i++)
                     table[nextSubtable + i] = kInvalid;
                 nextSubtable += 1u << subBits;
             }
             const uint32_t start = link >> 16;
             const unsigned subLength = length - primaryBits;
-            const uint32_t entry = descriptor + (subLength << 5) + subLength;
+            const uint32_t entry = descriptor + (subLength << 8) + subLength;
             for (uint32_t i = reversed >> primaryBits; i < (1u << subBits); i += 1u << subLength)
                 table[start + i] = entry;
         }
     }
     return true;
+}
+
+// Merges each primary literal entry with the literal that follows when the index holds both codes.
+void PairLiterals(uint32_t* table) {
+    uint32_t single[1u << kLitPrimaryBits];
+    std::memcpy(single, table, sizeof single);
+    for (uint32_t i = 0; i < (1u << kLitPrimaryBits); i++) {
+        const uint32_t first = single[i];
+        if (!(first & kLiteral)) continue;
+        const unsigned firstLength = first & 63;
+        const uint32_t second = single[i >> firstLength];
+        if (!(second & kLiteral) || (second & 63) > kLitPrimaryBits - firstLength) continue;
+        table[i] = (first + (second & 63)) | kSecondLiteral | (second >> 16) << 24;
+    }
 }
 
 inline uint64_t LoadLittleEndian64(const uint8_t* p) {
@@ -260,8 +277,11 @@ bool LoadFixedTables(Inflater& s) {
         lengths[i] = i < 144 ? 8 : i < 256 ? 9 : i < 280 ? 7 : 8;
     uint8_t distLengths[kDistSymbols];
     std::memset(distLengths, 5, sizeof distLengths);
-    return BuildTable(lengths, kLitSymbols, kSymbols.literalLength, kLitPrimaryBits, s.litTable) &&
-           BuildTable(distLengths, kDistSymbols, kSymbols.distance, kDistPrimaryBits, s.distTable);
+    if (!BuildTable(lengths, kLitSymbols, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
+        !BuildTable(distLengths, kDistSymbols, kSymbols.distance, kDistPrimaryBits, s.distTable))
+        return false;
+    PairLiterals(s.litTable);
+    return true;
 }
 
 InflateResult LoadDynamicTables(Inflater& s) {
@@ -289,7 +309,7 @@ InflateResult LoadDynamicTables(Inflater& s) {
         RefillCareful(s);
         const uint32_t entry = codeLengthTable[LowBits(s.bits, kCodeLengthPrimaryBits)];
         if (entry & kInvalid) return Fail(s, kInflateBadCodeLengths);
-        Drop(s, entry & 31);
+        Drop(s, entry & 63);
         const unsigned symbol = entry >> 16;
         if (symbol < 16) {
             lengths[n++] = uint8_t(symbol);
@@ -318,6 +338,7 @@ InflateResult LoadDynamicTables(Inflater& s) {
     if (!BuildTable(lengths, litCount, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
         !BuildTable(lengths + litCount, distCount, kSymbols.distance, kDistPrimaryBits, s.distTable))
         return kInflateBadCodeLengths;
+    PairLiterals(s.litTable);
     return kInflateOk;
 }
 
@@ -325,78 +346,125 @@ InflateResult LoadDynamicTables(Inflater& s) {
 inline uint32_t Lookup(Inflater& s, const uint32_t* table, unsigned primaryBits) {
     uint32_t entry = table[LowBits(s.bits, primaryBits)];
     if (entry & kSubtable) {
-        Drop(s, entry & 31);
-        entry = table[(entry >> 16) + LowBits(s.bits, (entry >> 5) & 15)];
+        Drop(s, entry & 63);
+        entry = table[(entry >> 16) + LowBits(s.bits, (entry >> 8) & 15)];
     }
     return entry;
 }
 
 // Value of a length or distance entry (base plus extra bits); drops its bits.
 inline uint32_t TakeValue(Inflater& s, uint32_t entry) {
-    const uint32_t value = (entry >> 16) + uint32_t(LowBits(s.bits, entry & 31) >> ((entry >> 5) & 15));
-    Drop(s, entry & 31);
+    const uint32_t value = (entry >> 16) + uint32_t(LowBits(s.bits, entry & 63) >> ((entry >> 8) & 15));
+    Drop(s, entry & 63);
     return value;
+}
+
+// Decodes symbols while at least 8 input bytes remain and the output has kFastOutputSlack bytes to
+// spare. The decoder's state is held in locals: output bytes written through a byte pointer could
+// otherwise alias the record's fields and force them back to memory after every literal.
+InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
+    *blockEnded = false;
+    if (s.end - s.next < 8 || size_t(s.outEnd - s.out) < kFastOutputSlack) return kInflateOk;
+    const uint32_t* const litTable = s.litTable;
+    const uint32_t* const distTable = s.distTable;
+    const uint8_t* const inLimit = s.end - 8;
+    uint8_t* const outLimit = s.outEnd - kFastOutputSlack;
+    uint8_t* const outStart = s.outStart;
+    const uint8_t* next = s.next;
+    uint64_t bits = s.bits;
+    unsigned bitCount = s.bitCount;
+    uint8_t* out = s.out;
+    auto drop = [&](unsigned n) {
+        bits >>= n;
+        bitCount -= n;
+    };
+    InflateResult result = kInflateOk;
+    while (next <= inLimit && out <= outLimit) {
+        // One refill covers a length and a distance code with their extra bits (48 bits), or four
+        // primary entries.
+        bits |= LoadLittleEndian64(next) << bitCount;
+        next += (63 - bitCount) >> 3;
+        bitCount |= 56;
+        uint32_t entry = litTable[LowBits(bits, kLitPrimaryBits)];
+        if (entry & kLiteral) {
+            // Up to four primary entries (one or two literals each) per refill; the second byte is
+            // always stored and kept only when the entry holds two literals.
+            for (int k = 0;; k++) {
+                drop(entry & 63);
+                out[0] = uint8_t(entry >> 16);
+                out[1] = uint8_t(entry >> 24);
+                out += 1 + ((entry >> 6) & 1);
+                if (k == 3) break;
+                entry = litTable[LowBits(bits, kLitPrimaryBits)];
+                if (!(entry & kLiteral)) break;
+            }
+            continue;
+        }
+        if (entry & kSubtable) {
+            drop(entry & 63);
+            entry = litTable[(entry >> 16) + LowBits(bits, (entry >> 8) & 15)];
+            if (entry & kLiteral) {
+                drop(entry & 63);
+                *out++ = uint8_t(entry >> 16);
+                continue;
+            }
+        }
+        if (entry & (kEndOfBlock | kInvalid)) {
+            if (entry & kInvalid) {
+                result = kInflateBadSymbol;
+                break;
+            }
+            drop(entry & 63);
+            *blockEnded = true;
+            break;
+        }
+        const uint32_t length = (entry >> 16) + uint32_t(LowBits(bits, entry & 63) >> ((entry >> 8) & 15));
+        drop(entry & 63);
+        entry = distTable[LowBits(bits, kDistPrimaryBits)];
+        if (entry & kSubtable) {
+            drop(entry & 63);
+            entry = distTable[(entry >> 16) + LowBits(bits, (entry >> 8) & 15)];
+        }
+        if (entry & kInvalid) {
+            result = kInflateBadSymbol;
+            break;
+        }
+        const uint32_t distance = (entry >> 16) + uint32_t(LowBits(bits, entry & 63) >> ((entry >> 8) & 15));
+        drop(entry & 63);
+        if (distance > size_t(out - outStart)) {
+            result = kInflateBadDistance;
+            break;
+        }
+        CopyMatchFast(out, distance, length);
+        out += length;
+    }
+    s.next = next;
+    s.bits = bits;
+    s.bitCount = bitCount;
+    s.out = out;
+    return result;
 }
 
 InflateResult DecodeHuffmanBlock(Inflater& s) {
     const uint32_t* const litTable = s.litTable;
     const uint32_t* const distTable = s.distTable;
     for (;;) {
-        if (s.end - s.next >= 8 && size_t(s.outEnd - s.out) >= kFastOutputSlack) {
-            // One refill covers a length and a distance code with their extra bits (48 bits),
-            // or three literals from the primary table.
-            s.bits |= LoadLittleEndian64(s.next) << s.bitCount;
-            s.next += (63 - s.bitCount) >> 3;
-            s.bitCount |= 56;
-            uint32_t entry = litTable[LowBits(s.bits, kLitPrimaryBits)];
-            if (entry & kLiteral) {
-                Drop(s, entry & 31);
-                *s.out++ = uint8_t(entry >> 16);
-                entry = litTable[LowBits(s.bits, kLitPrimaryBits)];
-                if (entry & kLiteral) {
-                    Drop(s, entry & 31);
-                    *s.out++ = uint8_t(entry >> 16);
-                    entry = litTable[LowBits(s.bits, kLitPrimaryBits)];
-                    if (entry & kLiteral) {
-                        Drop(s, entry & 31);
-                        *s.out++ = uint8_t(entry >> 16);
-                    }
-                }
-                continue;
-            }
-            if (entry & kSubtable) {
-                Drop(s, entry & 31);
-                entry = litTable[(entry >> 16) + LowBits(s.bits, (entry >> 5) & 15)];
-                if (entry & kLiteral) {
-                    Drop(s, entry & 31);
-                    *s.out++ = uint8_t(entry >> 16);
-                    continue;
-                }
-            }
-            if (entry & (kEndOfBlock | kInvalid)) {
-                if (entry & kInvalid) return kInflateBadSymbol;
-                Drop(s, entry & 31);
-                return kInflateOk;
-            }
-            const uint32_t length = TakeValue(s, entry);
-            entry = Lookup(s, distTable, kDistPrimaryBits);
-            if (entry & kInvalid) return kInflateBadSymbol;
-            const uint32_t distance = TakeValue(s, entry);
-            if (distance > size_t(s.out - s.outStart)) return kInflateBadDistance;
-            CopyMatchFast(s.out, distance, length);
-            s.out += length;
-            continue;
-        }
+        bool blockEnded;
+        const InflateResult fast = DecodeFast(s, &blockEnded);
+        if (fast != kInflateOk || blockEnded) return fast;
 
         RefillCareful(s);
         uint32_t entry = Lookup(s, litTable, kLitPrimaryBits);
         if (entry & kInvalid) return Fail(s, kInflateBadSymbol);
         if (entry & (kLiteral | kEndOfBlock)) {
-            Drop(s, entry & 31);
+            Drop(s, entry & 63);
             if (Overran(s)) return kInflateTruncated;
             if (entry & kEndOfBlock) return kInflateOk;
-            if (s.out == s.outEnd) return kInflateOverflow;
-            *s.out++ = uint8_t(entry >> 16);
+            const size_t count = 1 + ((entry >> 6) & 1);
+            if (size_t(s.outEnd - s.out) < count) return kInflateOverflow;
+            s.out[0] = uint8_t(entry >> 16);
+            if (count == 2) s.out[1] = uint8_t(entry >> 24);
+            s.out += count;
             continue;
         }
         const uint32_t length = TakeValue(s, entry);

@@ -119,13 +119,45 @@ inline __m128i Abs16(__m128i x) {
     return _mm_max_epi16(x, _mm_sub_epi16(_mm_setzero_si128(), x));
 }
 
+// Red and blue exchanged in every pixel of a 16-byte block: four RGBA pixels, or five RGB pixels in
+// the first 15 bytes (the 16th byte is left zero).
+template <unsigned U> inline __m128i SwapBlock(__m128i v) {
+    if (U == 4) {
+        const __m128i blue = _mm_and_si128(_mm_srli_epi32(v, 16), _mm_set1_epi32(0x000000FF));
+        const __m128i red = _mm_and_si128(_mm_slli_epi32(v, 16), _mm_set1_epi32(0x00FF0000));
+        return _mm_or_si128(_mm_and_si128(v, _mm_set1_epi32(int(0xFF00FF00u))), _mm_or_si128(blue, red));
+    }
+    const __m128i green = _mm_setr_epi8(0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0);
+    const __m128i toFirst = _mm_setr_epi8(-1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, 0);
+    const __m128i toThird = _mm_setr_epi8(0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0);
+    return _mm_or_si128(_mm_and_si128(v, green), _mm_or_si128(_mm_and_si128(_mm_srli_si128(v, 2), toFirst),
+                                                              _mm_and_si128(_mm_slli_si128(v, 2), toThird)));
+}
+
+// None and Up need no left neighbour, so whole blocks are done at once while a block and one more
+// byte fit in the line (no load or store leaves it). Answers the pixels done.
+template <unsigned U, bool Up>
+uint32_t UnfilterSwappedBlocks(const uint8_t* f, const uint8_t* prev, uint8_t* line, uint32_t width) {
+    constexpr uint32_t kPixels = U == 4 ? 4 : 5;
+    uint32_t x = 0;
+    for (; (x + kPixels) * U + 1 <= width * U; x += kPixels) {
+        __m128i v = SwapBlock<U>(_mm_loadu_si128(reinterpret_cast<const __m128i*>(f + x * U)));
+        if (Up) v = _mm_add_epi8(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(prev + x * U)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + x * U), v);
+    }
+    return x;
+}
+
 template <unsigned U, unsigned Filter, bool HasPrev>
 void UnfilterSwappedSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, uint32_t width) {
     const __m128i zero = _mm_setzero_si128();
-    const __m128i ones = _mm_set1_epi8(1);
-    __m128i a = zero;   // reconstructed pixel to the left (8-bit lanes)
-    __m128i c16 = zero; // pixel above-left (16-bit lanes, Paeth only)
-    for (uint32_t x = 0; x < width; x++) {
+    const __m128i allOnes = _mm_set1_epi8(-1);
+    __m128i a = zero;       // reconstructed pixel to the left (8-bit lanes)
+    __m128i notA = allOnes; // its complement (Average)
+    __m128i c16 = zero;     // pixel above-left (16-bit lanes, Paeth)
+    uint32_t x = 0;
+    if (Filter == 0 || Filter == 2) x = UnfilterSwappedBlocks<U, Filter == 2>(f, prev, line, width);
+    for (; x < width; x++) {
         const bool last = x + 1 == width;
         const uint32_t at = x * U;
         const __m128i d = LoadSwappedPixel<U>(f + at, last);
@@ -138,10 +170,10 @@ void UnfilterSwappedSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, u
         } else if (Filter == 2) {
             r = _mm_add_epi8(d, b);
         } else if (Filter == 3) {
-            // floor((a + b) / 2): the rounded-up average less the dropped low bit.
-            const __m128i average =
-                _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), ones));
-            r = _mm_add_epi8(d, average);
+            // floor((a + b) / 2) is ~avg(~a, ~b) (avg rounds up), so ~r = avg(~a, ~b) - d: carrying the
+            // complement keeps the dependency from pixel to pixel at two instructions.
+            notA = _mm_sub_epi8(_mm_avg_epu8(notA, _mm_xor_si128(b, allOnes)), d);
+            r = _mm_xor_si128(notA, allOnes);
         } else {
             const __m128i a16 = _mm_unpacklo_epi8(a, zero);
             const __m128i b16 = _mm_unpacklo_epi8(b, zero);
@@ -150,7 +182,7 @@ void UnfilterSwappedSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, u
             const __m128i smallest = _mm_min_epi16(_mm_min_epi16(pa, pb), pc);
             const __m128i useA = _mm_cmpeq_epi16(pa, smallest);
             const __m128i useB = _mm_andnot_si128(useA, _mm_cmpeq_epi16(pb, smallest));
-            const __m128i useC = _mm_andnot_si128(_mm_or_si128(useA, useB), _mm_set1_epi16(-1));
+            const __m128i useC = _mm_andnot_si128(_mm_or_si128(useA, useB), allOnes);
             const __m128i predicted = _mm_or_si128(
                 _mm_or_si128(_mm_and_si128(useA, a16), _mm_and_si128(useB, b16)), _mm_and_si128(useC, c16));
             r = _mm_add_epi8(_mm_packus_epi16(predicted, predicted), d);
