@@ -126,7 +126,7 @@ TEST(ScrambleTest, ScrambledPiecesNeverDecodeWithoutTheirPass) {
     // About one scrambled stream in a few hundred happens to decode as it stands; the loader would then
     // take garbage for the quiz. Find such texts and check that the checked coder avoids them.
     int plainDecodes = 0;
-    for (uint32_t seed = 0; seed < 3000 && plainDecodes < 3; ++seed) {
+    for (uint32_t seed = 0; seed < 3000 && plainDecodes < 2; ++seed) {
         const Bytes text = RandomBytes(8 + seed % 40, seed);
         Bytes naive = LzwEncode(text.data(), text.size());
         int naivePosition = static_cast<int>(seed % 21);

@@ -13,7 +13,7 @@ struct StreamBuilder {
     // A code at the current width, as it stands (may not fit: the stream is then malformed on purpose).
     StreamBuilder& raw(uint32_t code) {
         for (int i = width - 1; i >= 0; --i)
-            pushBit((code >> i) & 1u);
+            pushBit(static_cast<uint32_t>((uint64_t{code} >> i) & 1u));
         return *this;
     }
     // A data code, preceded by as many widening codes as it needs to fit.
