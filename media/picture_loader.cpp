@@ -80,7 +80,8 @@ HBITMAP DecodePicture(const void* data, DWORD size, bool nibbleSwapped) {
 }
 
 // The size of a w x h picture scaled until one side touches the box, the other truncated. Worked in
-// integers so that the touching side comes out exactly the box's (a floating factor gives 299 for 7 px).
+// integers so that the touching side is exactly the box's: a floating factor makes 281 px wide come
+// out 299 across, and 55 x 11 come out 300 x 59.
 SIZE FittedSize(LONG width, LONG height, int boxWidth, int boxHeight) {
     const int64_t w = width, h = height, bw = boxWidth, bh = boxHeight;
     SIZE fitted;

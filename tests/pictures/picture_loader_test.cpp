@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "media/picture_loader.h"
+#include "media/png_picture.h"
 #include "tests/pictures/picture_test_support.h"
 
 namespace {
@@ -24,6 +25,13 @@ HBITMAP MakeScreenBitmap(int width, int height) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
     return bitmap;
+}
+
+int ScreenBitsPerPixel() {
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    return bits;
 }
 
 struct Sample {
@@ -135,11 +143,18 @@ TEST(FitBitmapToBox, KeepsProportionsUntilOneSideTouchesTheBox) {
         int width, height, boxWidth, boxHeight;
         LONG fittedWidth, fittedHeight;
     } cases[] = {
-        {640, 480, 300, 300, 300, 225}, {200, 100, 300, 300, 300, 150}, {150, 600, 300, 300, 75, 300},
-        {100, 100, 300, 300, 300, 300}, {300, 300, 300, 300, 300, 300}, {640, 480, 100, 200, 100, 75},
-        {7, 3, 300, 300, 300, 128},  // a floating factor would give 299 across
-        {3, 7, 300, 300, 128, 300},  // and 299 down
-        {1, 1000, 300, 300, 1, 300}, // too thin to scale: kept one pixel wide, not empty
+        // clang-format off
+        {640, 480, 300, 300, 300, 225},
+        {200, 100, 300, 300, 300, 150},
+        {150, 600, 300, 300, 75, 300},
+        {100, 100, 300, 300, 300, 300},
+        {300, 300, 300, 300, 300, 300},
+        {640, 480, 100, 200, 100, 75},
+        {281, 100, 300, 300, 300, 106}, // a floating factor gives 299 across
+        {55, 11, 300, 300, 300, 60},    // and 59 down
+        {11, 55, 300, 300, 60, 300},
+        {1, 1000, 300, 300, 1, 300},    // too thin to scale: kept one pixel wide, not empty
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -150,32 +165,13 @@ TEST(FitBitmapToBox, KeepsProportionsUntilOneSideTouchesTheBox) {
         ASSERT_NE(fitted, nullptr);
         EXPECT_NE(fitted, input);
         EXPECT_FALSE(BitmapExists(input)) << "the input must be consumed";
-        const SIZE size = BitmapSize(fitted);
-        EXPECT_EQ(size.cx, c.fittedWidth);
-        EXPECT_EQ(size.cy, c.fittedHeight);
+        BITMAP info;
+        ASSERT_EQ(GetObjectA(fitted, sizeof info, &info), static_cast<int>(sizeof info));
+        EXPECT_EQ(info.bmWidth, c.fittedWidth);
+        EXPECT_EQ(info.bmHeight, c.fittedHeight);
+        EXPECT_EQ(info.bmBitsPixel, ScreenBitsPerPixel()) << "not a screen-compatible bitmap";
         EXPECT_TRUE(DeleteObject(fitted));
     }
-}
-
-TEST(FitBitmapToBox, ResultIsAScreenCompatibleDeviceBitmap) {
-    HDC screen = GetDC(nullptr);
-    const int screenBits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    BITMAPINFO header = {};
-    header.bmiHeader = {sizeof(BITMAPINFOHEADER), 64, 32, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(section, nullptr);
-    HBITMAP fitted = FitBitmapToBox(section, 300, 300);
-    ASSERT_NE(fitted, nullptr);
-    EXPECT_FALSE(BitmapExists(section));
-    BITMAP info;
-    ASSERT_EQ(GetObjectA(fitted, sizeof info, &info), static_cast<int>(sizeof info));
-    EXPECT_EQ(info.bmBitsPixel * info.bmPlanes, screenBits);
-    DIBSECTION asSection;
-    EXPECT_NE(GetObjectA(fitted, sizeof asSection, &asSection), static_cast<int>(sizeof asSection))
-        << "a DIB section came back";
-    DeleteObject(fitted);
 }
 
 TEST(FitBitmapToBox, NullOrUnusableInputGivesNull) {
@@ -185,23 +181,19 @@ TEST(FitBitmapToBox, NullOrUnusableInputGivesNull) {
     EXPECT_FALSE(BitmapExists(input)) << "consumed even when it cannot be fitted";
 }
 
-TEST(PictureFromMemory, DecodesAtTheFilesOwnSize) {
+TEST(PictureFromMemory, DecodesAtTheFilesOwnSizeAndRefusesEmptyInput) {
     HRSRC found = FindResourceA(TestModule(), MAKEINTRESOURCEA(401), "IMG");
     ASSERT_NE(found, nullptr);
     const void* data = LockResource(LoadResource(TestModule(), found));
     HBITMAP bitmap = PictureFromMemory(data, SizeofResource(TestModule(), found));
     ASSERT_NE(bitmap, nullptr);
-    const SIZE size = BitmapSize(bitmap);
-    EXPECT_EQ(size.cx, 640);
-    EXPECT_EQ(size.cy, 480);
+    EXPECT_EQ(BitmapSize(bitmap).cx, 640);
+    EXPECT_EQ(BitmapSize(bitmap).cy, 480);
     DeleteObject(bitmap);
-}
 
-TEST(PictureFromMemory, EmptyInputGivesNull) {
-    const char bytes[] = "GIF89a";
     EXPECT_EQ(PictureFromMemory(nullptr, 100), nullptr);
-    EXPECT_EQ(PictureFromMemory(bytes, 0), nullptr);
-    EXPECT_EQ(PictureFromMemory(bytes, sizeof bytes), nullptr); // a truncated header
+    EXPECT_EQ(PictureFromMemory(data, 0), nullptr);
+    EXPECT_EQ(PictureFromMemory(data, 6), nullptr); // a truncated header
 }
 
 // Each decode initialises COM and must balance it on every path, or the thread stays in an apartment.
@@ -249,6 +241,18 @@ TEST(PictureLoader, LeavesNoGdiObjectBehindOnAnyPath) {
     }
     EXPECT_EQ(FitBitmapToBox(MakeScreenBitmap(30, 20), -1, 300), nullptr);
     EXPECT_EQ(CountGdiObjects(), before) << "after a refused fit";
+
+    PngImage image;
+    PngInit(&image);
+    ASSERT_EQ(PngLoadResource(&image, TestModule(), MAKEINTRESOURCEA(471)), 1);
+    ASSERT_NE(PngDecode(&image), 0);
+    for (int mode : {0, 1}) {
+        HBITMAP bitmap = PngCreateBitmap(&image, nullptr, -1, mode);
+        EXPECT_NE(bitmap, nullptr);
+        DeleteObject(bitmap);
+        EXPECT_EQ(CountGdiObjects(), before) << "after a PNG bitmap in mode " << mode;
+    }
+    PngCleanup(&image);
 }
 
 } // namespace

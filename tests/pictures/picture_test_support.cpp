@@ -66,7 +66,13 @@ int CountGdiObjects() {
 #ifdef _WIN64
     // Entries of 24 bytes; a used entry has a nonzero object type at offset 14.
     constexpr size_t kTableOffset = 0xF8, kEntrySize = 24, kTypeOffset = 14, kEntries = 0x10000;
-    const uint8_t* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        return -1;
+    const uint8_t* peb = reinterpret_cast<const uint8_t*>(basic.PebBaseAddress);
     const uint8_t* table = *reinterpret_cast<const uint8_t* const*>(peb + kTableOffset);
     if (!table) return -1;
     int used = 0;
