@@ -190,7 +190,7 @@ int PngFillRows(const PngImage* image, uint8_t* pixels, uint32_t stride) {
         if (pass.width == 0 || pass.height == 0) continue;
         const uint32_t rowBytes = uint32_t(PngRowBytes(pass.width, plan.bitsPerPixel));
         for (uint32_t r = 0; r < pass.height; r++, scanline += 1 + rowBytes) {
-            if (rawEnd - scanline < ptrdiff_t(1) + rowBytes) { // cannot happen with a raw buffer of ours
+            if (size_t(rawEnd - scanline) < size_t(1) + rowBytes) { // cannot happen with a raw buffer of ours
                 ok = false;
                 break;
             }
