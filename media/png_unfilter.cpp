@@ -1,6 +1,7 @@
 // Scanline filter reconstruction. The portable loops are specialised per filter unit so the compiler
-// can keep the unit's bytes in registers; with SSE2, 8-bit RGB and RGBA lines are reconstructed a
-// pixel at a time in vector registers, already in the bitmap's blue-green-red order.
+// can keep the unit's bytes in registers. With SSE2, Sub, Average and Paeth of pixels of 2 to 8 bytes
+// are reconstructed a pixel at a time in vector lanes, and 8-bit RGB and RGBA lines go straight into
+// the bitmap's blue-green-red order.
 #include "media/png_unfilter.h"
 
 #include <cstdlib>
@@ -86,33 +87,42 @@ bool UnfilterSwappedPortable(unsigned filterType, const uint8_t* f, const uint8_
 
 #if defined(__SSE2__)
 
-inline uint32_t Load32(const uint8_t* p) {
-    uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-
-// A pixel's bytes as the low lanes of a vector. Only the last pixel of a line is loaded and stored
-// byte-exact; the others move four bytes, the fourth belonging to the next pixel and rewritten with it.
-template <unsigned U> inline __m128i LoadPixel(const uint8_t* p, bool last) {
-    const uint32_t v = (U == 3 && last) ? (p[0] | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16) : Load32(p);
-    return _mm_cvtsi32_si128(int(v));
-}
-
-template <unsigned U> inline __m128i LoadSwappedPixel(const uint8_t* p, bool last) {
-    const uint32_t v = (U == 3 && last) ? (p[0] | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16) : Load32(p);
-    return _mm_cvtsi32_si128(int((v & 0xFF00FF00u) | (v >> 16 & 0xFF) | (v & 0xFF) << 16));
+// A pixel's bytes as a vector's low lanes. Pixels before the last move a whole word (4 or 8 bytes), the
+// extra bytes belonging to the next pixel and rewritten with it; the last pixel moves exactly U bytes.
+// With Swap (8-bit RGB and RGBA) the first and third bytes are exchanged on the way in.
+template <unsigned U, bool Swap> inline __m128i LoadPixel(const uint8_t* p, bool last) {
+    if (U <= 4) {
+        uint32_t v = 0;
+        if (last && U != 4)
+            std::memcpy(&v, p, U);
+        else
+            std::memcpy(&v, p, 4);
+        if (Swap) v = (v & 0xFF00FF00u) | (v >> 16 & 0xFF) | (v & 0xFF) << 16;
+        return _mm_cvtsi32_si128(int(v));
+    }
+    uint64_t v = 0;
+    if (last && U != 8)
+        std::memcpy(&v, p, U);
+    else
+        std::memcpy(&v, p, 8);
+    return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&v));
 }
 
 template <unsigned U> inline void StorePixel(uint8_t* p, __m128i pixel, bool last) {
-    const uint32_t v = uint32_t(_mm_cvtsi128_si32(pixel));
-    if (U == 3 && last) {
-        p[0] = uint8_t(v);
-        p[1] = uint8_t(v >> 8);
-        p[2] = uint8_t(v >> 16);
-    } else {
-        std::memcpy(p, &v, 4);
+    if (U <= 4) {
+        const uint32_t v = uint32_t(_mm_cvtsi128_si32(pixel));
+        if (last && U != 4)
+            std::memcpy(p, &v, U);
+        else
+            std::memcpy(p, &v, 4);
+        return;
     }
+    uint64_t v;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(&v), pixel);
+    if (last && U != 8)
+        std::memcpy(p, &v, U);
+    else
+        std::memcpy(p, &v, 8);
 }
 
 inline __m128i Abs16(__m128i x) {
@@ -148,20 +158,22 @@ uint32_t UnfilterSwappedBlocks(const uint8_t* f, const uint8_t* prev, uint8_t* l
     return x;
 }
 
-template <unsigned U, unsigned Filter, bool HasPrev>
-void UnfilterSwappedSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, uint32_t width) {
+// One line a pixel at a time in vector lanes (U bytes a pixel), for the filters whose neighbours
+// chain from pixel to pixel; with Swap, None and Up go a block at a time.
+template <unsigned U, unsigned Filter, bool HasPrev, bool Swap>
+void UnfilterPixelsSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, uint32_t width) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i allOnes = _mm_set1_epi8(-1);
     __m128i a = zero;       // reconstructed pixel to the left (8-bit lanes)
     __m128i notA = allOnes; // its complement (Average)
     __m128i c16 = zero;     // pixel above-left (16-bit lanes, Paeth)
     uint32_t x = 0;
-    if (Filter == 0 || Filter == 2) x = UnfilterSwappedBlocks<U, Filter == 2>(f, prev, line, width);
+    if (Swap && (Filter == 0 || Filter == 2)) x = UnfilterSwappedBlocks<U, Filter == 2>(f, prev, line, width);
     for (; x < width; x++) {
         const bool last = x + 1 == width;
         const uint32_t at = x * U;
-        const __m128i d = LoadSwappedPixel<U>(f + at, last);
-        const __m128i b = HasPrev ? LoadPixel<U>(prev + at, last) : zero;
+        const __m128i d = LoadPixel<U, Swap>(f + at, last);
+        const __m128i b = HasPrev ? LoadPixel<U, false>(prev + at, last) : zero;
         __m128i r;
         if (Filter == 0) {
             r = d;
@@ -193,24 +205,39 @@ void UnfilterSwappedSse2(const uint8_t* f, const uint8_t* prev, uint8_t* line, u
     }
 }
 
-template <unsigned U>
-void DispatchSwapped(unsigned filterType, const uint8_t* f, const uint8_t* prev, uint8_t* line,
-                     uint32_t width) {
+template <unsigned U, bool Swap>
+void UnfilterPixels(unsigned filterType, const uint8_t* f, const uint8_t* prev, uint8_t* line,
+                    uint32_t width) {
     if (!prev) {
         switch (filterType) {
         case 0:
-        case 2: UnfilterSwappedSse2<U, 0, false>(f, prev, line, width); return;
+        case 2: UnfilterPixelsSse2<U, 0, false, Swap>(f, prev, line, width); return;
         case 1:
-        case 4: UnfilterSwappedSse2<U, 1, false>(f, prev, line, width); return;
-        default: UnfilterSwappedSse2<U, 3, false>(f, prev, line, width); return;
+        case 4: UnfilterPixelsSse2<U, 1, false, Swap>(f, prev, line, width); return;
+        default: UnfilterPixelsSse2<U, 3, false, Swap>(f, prev, line, width); return;
         }
     }
     switch (filterType) {
-    case 0: UnfilterSwappedSse2<U, 0, true>(f, prev, line, width); return;
-    case 1: UnfilterSwappedSse2<U, 1, true>(f, prev, line, width); return;
-    case 2: UnfilterSwappedSse2<U, 2, true>(f, prev, line, width); return;
-    case 3: UnfilterSwappedSse2<U, 3, true>(f, prev, line, width); return;
-    default: UnfilterSwappedSse2<U, 4, true>(f, prev, line, width); return;
+    case 0: UnfilterPixelsSse2<U, 0, true, Swap>(f, prev, line, width); return;
+    case 1: UnfilterPixelsSse2<U, 1, true, Swap>(f, prev, line, width); return;
+    case 2: UnfilterPixelsSse2<U, 2, true, Swap>(f, prev, line, width); return;
+    case 3: UnfilterPixelsSse2<U, 3, true, Swap>(f, prev, line, width); return;
+    default: UnfilterPixelsSse2<U, 4, true, Swap>(f, prev, line, width); return;
+    }
+}
+
+// Sub, Average and Paeth of whole-byte pixels in vector lanes; false when the portable loop must do it.
+bool UnfilterChainedSse2(unsigned filterType, const uint8_t* f, const uint8_t* prev, uint8_t* line,
+                         uint32_t length, uint32_t unit) {
+    if (!pngUseSimd || unit < 2 || (filterType != 1 && filterType != 3 && filterType != 4)) return false;
+    const uint32_t width = length / unit;
+    switch (unit) {
+    case 2: UnfilterPixels<2, false>(filterType, f, prev, line, width); return true;
+    case 3: UnfilterPixels<3, false>(filterType, f, prev, line, width); return true;
+    case 4: UnfilterPixels<4, false>(filterType, f, prev, line, width); return true;
+    case 6: UnfilterPixels<6, false>(filterType, f, prev, line, width); return true;
+    case 8: UnfilterPixels<8, false>(filterType, f, prev, line, width); return true;
+    default: return false;
     }
 }
 
@@ -220,6 +247,9 @@ void DispatchSwapped(unsigned filterType, const uint8_t* f, const uint8_t* prev,
 
 bool PngUnfilterLine(unsigned filterType, const uint8_t* filtered, const uint8_t* previous, uint8_t* line,
                      uint32_t length, uint32_t unit) {
+#if defined(__SSE2__)
+    if (UnfilterChainedSse2(filterType, filtered, previous, line, length, unit)) return true;
+#endif
     switch (unit) {
     case 1: return UnfilterLine<1>(filterType, filtered, previous, line, length);
     case 2: return UnfilterLine<2>(filterType, filtered, previous, line, length);
@@ -245,9 +275,9 @@ bool PngUnfilterSwapped(unsigned filterType, const uint8_t* filtered, const uint
 #if defined(__SSE2__)
     if (pngUseSimd) {
         if (unit == 3)
-            DispatchSwapped<3>(filterType, filtered, previous, line, width);
+            UnfilterPixels<3, true>(filterType, filtered, previous, line, width);
         else
-            DispatchSwapped<4>(filterType, filtered, previous, line, width);
+            UnfilterPixels<4, true>(filterType, filtered, previous, line, width);
         return true;
     }
 #endif
