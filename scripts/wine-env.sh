@@ -20,13 +20,11 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
 fi
 
 mkdir -p "$WINEPREFIX"
+# One server for the whole run, kept alive between the test programs (each start would cost seconds).
+wineserver -p >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 || true
 fi
-wineserver -p >/dev/null 2>&1
-# Wait until the prefix is fully set up, so the first test does not pay for it.
-wineserver -w 2>/dev/null || true
-wineserver -p >/dev/null 2>&1
 
 jorvo_wine_stop() {
     wineserver -k >/dev/null 2>&1 || true
