@@ -47,8 +47,9 @@ struct EncoderState {
 
 } // namespace
 
-ByteVector LzwEncodeWidened(const uint8_t* data, size_t size, int extraWidth) {
-    if (!data || size == 0 || size > kLzwMaxDecodedSize || extraWidth < 0 || extraWidth > 8) return {};
+ByteVector LzwEncodeVariant(const uint8_t* data, size_t size, int variant) {
+    if (!data || size == 0 || size > kLzwMaxDecodedSize || variant < 0 || variant > kLzwLastVariant)
+        return {};
     // children[code * 256 + byte]: the code of the string `code` followed by `byte`, 0 when not yet known
     // (0 is never the code of a string of two bytes or more).
     std::vector<uint16_t> children(size_t{kLzwTableSize} * 256, 0);
@@ -56,10 +57,9 @@ ByteVector LzwEncodeWidened(const uint8_t* data, size_t size, int extraWidth) {
     uint32_t nextFree = kLzwFirstFreeCode;
     uint32_t current = data[0];
     state.putCode(current);
-    for (int i = 0; i < extraWidth; ++i) {
-        state.out.put(kLzwWidenCode, state.width);
-        ++state.width;
-    }
+    // A reset right after the first code changes nothing for the decoder but shifts every later code.
+    for (int i = 0; i < variant; ++i)
+        state.out.put(kLzwResetCode, state.width);
     bool first = true;
     for (size_t i = 1; i < size; ++i) {
         const uint8_t byte = data[i];
@@ -91,5 +91,5 @@ ByteVector LzwEncodeWidened(const uint8_t* data, size_t size, int extraWidth) {
 }
 
 ByteVector LzwEncode(const uint8_t* data, size_t size) {
-    return LzwEncodeWidened(data, size, 0);
+    return LzwEncodeVariant(data, size, 0);
 }

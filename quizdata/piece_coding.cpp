@@ -20,12 +20,13 @@ bool DecodesAsItStands(const ByteVector& coded) {
     return status == LzwDecoder::kDecodeOk;
 }
 
-// Codes `data`, pads it to `paddedSize` (0: no padding) and scrambles it; tries streams with wider codes
-// until the scrambled bytes no longer decode as they stand.
+// Codes `data`, pads it to `paddedSize` (0: no padding) and scrambles it; tries other streams of the same
+// data until the scrambled bytes no longer decode as they stand.
 ByteVector CodeScrambled(const uint8_t* data, size_t size, size_t paddedSize, int& keyPosition) {
-    for (int extraWidth = 0; extraWidth <= 8; ++extraWidth) {
-        ByteVector coded = LzwEncodeWidened(data, size, extraWidth);
-        if (coded.empty() || (paddedSize && coded.size() > paddedSize)) return {};
+    for (int variant = 0; variant <= kLzwLastVariant; ++variant) {
+        ByteVector coded = LzwEncodeVariant(data, size, variant);
+        if (coded.empty() || (paddedSize && coded.size() > paddedSize))
+            return {}; // later variants are longer
         if (paddedSize) coded.resize(paddedSize, 0);
         int position = keyPosition;
         ScrambleBytes(coded, position);

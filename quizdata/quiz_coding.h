@@ -47,9 +47,10 @@ ByteVector SerialiseBuiltInBlock(const std::string& linkText, const std::string&
 // could not hand the data back: no data, more than 120000 bytes, or a coded form above 32768 bytes.
 ByteVector LzwEncode(const uint8_t* data, size_t size);
 
-// The same with `extraWidth` (0..8) widening codes right after the first code: another stream for the
-// same data, used when a scrambled stream happens to decode as it stands.
-ByteVector LzwEncodeWidened(const uint8_t* data, size_t size, int extraWidth);
+// Another stream of the same data for each variant (0..kLzwLastVariant; 0 is LzwEncode's): `variant` idle
+// reset codes after the first code, 9 bits each. Used when a scrambled stream happens to decode as it stands.
+constexpr int kLzwLastVariant = 8;
+ByteVector LzwEncodeVariant(const uint8_t* data, size_t size, int variant);
 
 // XOR with the descrambling key from byte 1 on; keyPosition carries across pieces like the loader's.
 void ScrambleBytes(ByteVector& coded, int& keyPosition);

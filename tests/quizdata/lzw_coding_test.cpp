@@ -75,11 +75,11 @@ TEST(LzwEncodeTest, EveryTextTheDecoderCanCarryRoundTrips) {
     }
 }
 
-TEST(LzwEncodeTest, WidenedStreamsRoundTripToo) {
+TEST(LzwEncodeTest, EveryVariantRoundTrips) {
     const Bytes data = WordText(5000, 3);
-    for (int extra = 0; extra <= 8; ++extra) {
-        SCOPED_TRACE(extra);
-        const Bytes coded = LzwEncodeWidened(data.data(), data.size(), extra);
+    for (int variant = 0; variant <= kLzwLastVariant; ++variant) {
+        SCOPED_TRACE(variant);
+        const Bytes coded = LzwEncodeVariant(data.data(), data.size(), variant);
         ASSERT_FALSE(coded.empty());
         EXPECT_EQ(Decode(coded).text, AsText(data));
     }

@@ -127,21 +127,4 @@ TEST(QuizDocumentTest, OverlongTextsAreCutTo259Characters) {
     EXPECT_EQ(std::strlen(document.firstQuestion->questionText), 259u);
 }
 
-TEST(QuizDocumentTest, NinetySixQuestionsFitTheirSlotsWithoutTouchingOtherFields) {
-    QuizDocument document;
-    for (int k = 0; k < kMaxQuestions; ++k) {
-        std::memset(document.scoreMessages[k], 'm', kTextSize - 1);
-        document.scoreMessages[k][kTextSize - 1] = '\0';
-    }
-    for (int n = 1; n <= kMaxQuestions; ++n)
-        document.questionStates[n] = -1;
-    for (auto& height : document.rowHeights)
-        height = -1;
-    EXPECT_EQ(document.revealMode, 0); // right after the score slots
-    EXPECT_EQ(document.backgroundColour[0], 90);
-    EXPECT_EQ(document.backgroundColour[2], 95);
-    EXPECT_STREQ(document.linkText, "");
-    EXPECT_EQ(document.allRevealed, 0);
-}
-
 } // namespace
