@@ -163,8 +163,8 @@ int PngFillRows(const PngImage* image, uint8_t* pixels, uint32_t stride) {
     const bool interlaced = passCount > 1;
     const bool inPlace = !interlaced && !plan.convert;
 
-    // Line buffers: current and previous scanline, and a pass row in output format. A little slack
-    // at the end lets the vector loops move whole words.
+    // Line buffers: current and previous scanline, and a pass row in output format (with a little
+    // slack, though no loop moves words past a line's end).
     const uint32_t lineBytes = uint32_t(PngRowBytes(image->width, plan.bitsPerPixel));
     uint8_t* buffers = nullptr;
     uint8_t* current = nullptr;
