@@ -27,7 +27,12 @@ function(jorvo_add_gtest name)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
-    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${JORVO_RESULTS_DIR}/${name}.xml
+    # Under Wine the report path must be a Windows one: the Unix root is drive Z:.
+    set(report ${JORVO_RESULTS_DIR}/${name}.xml)
+    if(CMAKE_CROSSCOMPILING AND WIN32)
+        set(report Z:${report})
+    endif()
+    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report}
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
