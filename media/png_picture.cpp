@@ -34,7 +34,8 @@ void DescribeBitmap(const PngImage* image, const PngOutputLayout& layout, PngBit
     info->header.biSizeImage = layout.stride * image->height;
     info->header.biClrUsed = layout.usedColours;
     // The layout's table is blue, green, red, 0: the order of RGBQUAD.
-    std::memcpy(info->colours, layout.colourTable, layout.colourCount * sizeof info->colours[0]);
+    const uint32_t entries = layout.colourCount < 256 ? layout.colourCount : 256;
+    std::memcpy(info->colours, layout.colourTable, entries * sizeof info->colours[0]);
 }
 
 HBITMAP CreateSection(PngImage* image, const PngOutputLayout& layout, const PngBitmapInfo& info, HDC dc) {
