@@ -170,12 +170,6 @@ TEST(PngSteps, FailuresLeaveTheRecordAsDocumented) {
     PngCleanup(&image);
 }
 
-TEST(PngSteps, ErrorNamesAreTheCodesOwn) {
-    EXPECT_STREQ(PngErrorName(PNG_ERR_FORMAT), "PNG_ERR_FORMAT");
-    EXPECT_STREQ(PngErrorName(0x3002), "PNG_ERR_RESOURCE");
-    EXPECT_STREQ(PngErrorName(0x2004), "PNG_ERR_UNKNOWN");
-}
-
 TEST(PngSteps, IdatSplitIntoOneByteChunksDecodesLikeOne) {
     const Bytes stream = StoredZlibStream(SmallRgbRaw(), 7);
     std::vector<std::pair<const char*, Bytes>> chunks = {{"IHDR", HeaderData(3, 2, 8, 2)}};
