@@ -23,8 +23,12 @@ mkdir -p "$WINEPREFIX"
 # One server for the whole run, kept alive between the test programs (each start would cost seconds).
 wineserver -p >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+    wineboot -i >/dev/null 2>&1 </dev/null || true
 fi
+# Start the prefix's own processes (services, devices, desktop) now, detached from any pipe: started by the
+# first test program instead, they would inherit its output pipe and keep it open, so ctest would wait on
+# it until its timeout.
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 
 jorvo_wine_stop() {
     wineserver -k >/dev/null 2>&1 || true
