@@ -78,27 +78,16 @@ const VerdictCase kCases[] = {
 };
 
 TEST(DecideVerdict, GivesEachVerdictOnBothSidesOfItsBoundaries) {
-    for (const VerdictCase& c : kCases)
-        EXPECT_STREQ(DecideVerdict(c.accepted.c_str(), c.typed.c_str()), c.verdict)
-            << "accepted \"" << c.accepted << "\", typed \"" << c.typed << "\"";
-}
-
-TEST(IsRightAnswer, AgreesWithTheVerdictOnEveryCase) {
-    for (const VerdictCase& c : kCases)
+    for (const VerdictCase& c : kCases) {
+        std::string accepted = c.accepted, typed = c.typed; // the record's own text goes in: never changed
+        const char* verdict = DecideVerdict(accepted.data(), typed.data());
+        EXPECT_STREQ(verdict, c.verdict) << "accepted \"" << c.accepted << "\", typed \"" << c.typed << "\"";
+        EXPECT_EQ(accepted, c.accepted);
+        EXPECT_EQ(typed, c.typed);
         EXPECT_EQ(IsRightAnswer(c.accepted.c_str(), c.typed.c_str()),
                   std::strcmp(c.verdict, kVerdictRight) == 0)
             << "accepted \"" << c.accepted << "\", typed \"" << c.typed << "\"";
-}
-
-TEST(DecideVerdict, LeavesItsArgumentsAsTheyWere) {
-    const char accepted[] = "la tour Eiffel";
-    const char typed[] = " tour eiffel ";
-    char acceptedCopy[sizeof accepted], typedCopy[sizeof typed];
-    std::memcpy(acceptedCopy, accepted, sizeof accepted);
-    std::memcpy(typedCopy, typed, sizeof typed);
-    DecideVerdict(acceptedCopy, typedCopy);
-    EXPECT_STREQ(acceptedCopy, accepted);
-    EXPECT_STREQ(typedCopy, typed);
+    }
 }
 
 } // namespace
