@@ -11,15 +11,16 @@ import xml.etree.ElementTree as ET
 
 def gtest_counts(path):
     root = ET.parse(path).getroot()
-    passed = failed = 0
+    passed = failed = skipped = 0
     for case in root.iter("testcase"):
-        if case.get("status") == "notrun" or case.get("result") == "skipped":
+        if case.get("status") == "notrun" or case.get("result") == "skipped" or case.find("skipped") is not None:
+            skipped += 1
             continue
         if case.find("failure") is not None or case.find("error") is not None:
             failed += 1
         else:
             passed += 1
-    return passed, failed
+    return passed, failed, skipped
 
 
 def main(argv):
@@ -32,7 +33,7 @@ def main(argv):
             extra_failed += int(args.pop(0))
         else:
             pairs.append((a, args.pop(0)))
-    passed = failed = 0
+    passed = failed = skipped = 0
     for junit, reports in pairs:
         if not os.path.exists(junit):
             print(f"summary: {junit} missing (its suite did not run)")
@@ -46,9 +47,10 @@ def main(argv):
             report = os.path.join(reports, name + ".xml")
             if os.path.exists(report):
                 try:
-                    p, f = gtest_counts(report)
+                    p, f, s = gtest_counts(report)
                 except ET.ParseError:
-                    p, f = 0, 1
+                    p, f, s = 0, 1, 0
+                skipped += s
                 if ctest_failed and f == 0:
                     print(f"summary: {name} ended abnormally after its tests")
                     f = 1
@@ -59,7 +61,7 @@ def main(argv):
             else:
                 passed += 1
     failed += extra_failed
-    print(f"{passed} passed, {failed} failed")
+    print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
     return 1 if failed else 0
 
 
