@@ -2,7 +2,7 @@
 
 # The player's link and footer texts (Windows-1252 once coded; at most 24 and 42 characters).
 set(JORVO_LINK_TEXT "https://jorvo.fr" CACHE STRING "Address shown and opened by the header's link")
-set(JORVO_FOOTER_TEXT "Jorvo, le quiz qui pardonne" CACHE STRING "Text of the main window's footer")
+set(JORVO_FOOTER_TEXT "Un quiz Jorvo" CACHE STRING "Text of the main window's footer")
 
 # jorvo_builtin_block(<target>): adds the built-in block (kBuiltInBlock) to <target>.
 function(jorvo_builtin_block target)

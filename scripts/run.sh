@@ -16,9 +16,11 @@ mkdir -p build/run && cd build/run   # the player keeps its answers file in its 
 if [ -n "$had_display" ] && [ -z "${JORVO_XVFB_PID:-}" ]; then
     wine "$root/build/win32/shell/jorvo.exe"
 else
-    wine "$root/build/win32/shell/jorvo.exe" &
+    # A Wine virtual desktop draws the window frame and title, which a bare X server without a window
+    # manager would not.
+    wine explorer "/desktop=Jorvo,1280x1024" "$root/build/win32/shell/jorvo.exe" &
     for _ in $(seq 1 60); do
-        xwininfo -root -tree 2>/dev/null | grep -q '"jorvo.exe"' && break
+        xwininfo -root -tree 2>/dev/null | grep -q 'Jorvo' && break
         sleep 0.5
     done
     sleep 2

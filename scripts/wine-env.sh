@@ -21,7 +21,7 @@ fi
 
 mkdir -p "$WINEPREFIX"
 # One server for the whole run, kept alive between the test programs (each start would cost seconds).
-wineserver -p >/dev/null 2>&1
+wineserver -p >/dev/null 2>&1 || true   # already running: keep it
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null || true
 fi
