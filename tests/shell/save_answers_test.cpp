@@ -1,5 +1,5 @@
-// SaveAnswers over real edit controls: one CR LF line per field, byte for byte, replacing the file
-// only with a complete new one.
+// SaveAnswers over real edit controls: one CR LF line per field, byte for byte, and a file that is
+// only ever replaced by a complete new one.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,114 +14,76 @@ namespace {
 
 class SaveAnswersTest : public testing::Test {
   protected:
-    void SetUp() override {
-        fileName = OwnAnswersFileName();
-        NewPanel();
-    }
-    // A fresh panel without fields stands for the question panel.
-    void NewPanel() {
-        if (panel) DestroyWindow(panel);
-        panel = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-        document.questionPanel = panel;
-    }
     void TearDown() override {
         DestroyWindow(panel);
-        DeleteFileA(fileName.c_str());
-        DeleteFileA((fileName + ".new").c_str());
+        DeleteFileA(file.c_str());
     }
-    // Answer fields 4001, 4002, ... holding `texts`; a text "-" is a hidden second field.
-    void MakeFields(const std::vector<std::string>& texts) {
+    // A fresh stand-in for the question panel holding answer fields 4001, 4002, ... (a "-" is hidden).
+    void SetFields(int questions, int answersPerQuestion, const std::vector<std::string>& texts) {
+        DestroyWindow(panel);
+        panel =
+            CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
         for (size_t i = 0; i < texts.size(); ++i) {
-            HWND field = CreateWindowExA(0, "Edit", "", WS_CHILD | (texts[i] == "-" ? 0 : WS_VISIBLE), 0,
-                                         static_cast<int>(20 * i), 200, 20, panel,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(4001 + i)),
-                                         GetModuleHandleA(nullptr), nullptr);
+            HWND field = CreateWindowExA(0, "Edit", "", WS_CHILD | (texts[i] == "-" ? 0 : WS_VISIBLE), 0, 0,
+                                         200, 20, panel, reinterpret_cast<HMENU>(4001 + i), nullptr, nullptr);
             SetWindowTextA(field, texts[i].c_str());
         }
+        document.questionPanel = panel;
+        document.questionCount = questions;
+        document.answersPerQuestion = answersPerQuestion;
     }
     std::string Saved() {
         std::string bytes;
-        EXPECT_TRUE(ReadWholeFile(fileName, &bytes)) << fileName;
+        EXPECT_TRUE(ReadWholeFile(file, &bytes));
         return bytes;
     }
 
-    std::string fileName;
+    const std::string file = OwnAnswersFileName();
     HWND panel = nullptr;
     QuizDocument document;
 };
 
-struct SaveCase {
-    const char* name;
-    int questions;
-    int answersPerQuestion;
-    std::vector<std::string> fields; // as typed; fewer than N x M leaves the rest of the quiz fieldless
-    std::string bytes;
-};
-
 TEST_F(SaveAnswersTest, EveryFieldBecomesOneCrLfLineByteForByte) {
-    const SaveCase cases[] = {
-        {"only field 3 typed", 3, 2, {"", "", "Paris", "", "", ""}, "\r\n\r\nParis\r\n\r\n\r\n\r\n"},
-        {"spaces and case kept", 2, 1, {"  paris ", "ATH\xc8NES"}, "  paris \r\nATH\xc8NES\r\n"},
-        {"hidden second field", 2, 2, {"Rome", "-", "", "Oslo"}, "Rome\r\n-\r\n\r\nOslo\r\n"},
-        {"every field empty", 3, 1, {"", "", ""}, "\r\n\r\n\r\n"},
-        {"fifty-five characters", 1, 1, {std::string(55, 'z')}, std::string(55, 'z') + "\r\n"},
-        {"fields the panel lacks", 3, 1, {"a", "b"}, "a\r\nb\r\n\r\n"},
-        {"no questions", 0, 1, {}, ""},
+    const struct {
+        int questions, answersPerQuestion;
+        std::vector<std::string> fields; // fewer than N x M: the panel lacks the rest
+        std::string bytes;
+    } cases[] = {
+        {3, 2, {"", "", "Paris", "", "", ""}, "\r\n\r\nParis\r\n\r\n\r\n\r\n"}, // 17 bytes
+        {2, 1, {"  paris ", "ATH\xc8NES"}, "  paris \r\nATH\xc8NES\r\n"},       // not trimmed, cp1252
+        {2, 2, {"Rome", "-", "", "Oslo"}, "Rome\r\n-\r\n\r\nOslo\r\n"},         // hidden second field
+        {3, 1, {}, EmptyLines(3)},                                              // nothing typed
+        {1, 1, {std::string(55, 'z')}, std::string(55, 'z') + "\r\n"},
+        {0, 1, {}, ""},
+        {-3, 2, {}, ""},
+        {100000, 2, {}, EmptyLines(96 * 2)}, // no more than the panel's 96 questions
     };
-    for (const SaveCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        NewPanel();
-        MakeFields(c.fields);
-        document.questionCount = c.questions;
-        document.answersPerQuestion = c.answersPerQuestion;
-        WriteWholeFileForTest(fileName, "earlier answers\r\n");
+    for (const auto& c : cases) {
+        SetFields(c.questions, c.answersPerQuestion, c.fields);
+        WriteWholeFileForTest(file, "earlier answers\r\n");
         SaveAnswers(&document);
-        EXPECT_EQ(Saved(), c.bytes);
-        EXPECT_FALSE(FileExists(fileName + ".new"));
+        EXPECT_EQ(Saved(), c.bytes) << c.questions << " x " << c.answersPerQuestion;
+        EXPECT_FALSE(FileExists(file + ".new"));
     }
 }
 
-TEST_F(SaveAnswersTest, CountsBeyondThePanelsLimitsWriteNoMoreThan96TimesTwoLines) {
-    document.questionCount = 100000;
-    document.answersPerQuestion = 2;
-    SaveAnswers(&document);
-    EXPECT_EQ(Saved(), [] {
-        std::string lines;
-        for (int i = 0; i < 96 * 2; ++i)
-            lines += "\r\n";
-        return lines;
-    }());
-    document.questionCount = -3;
-    SaveAnswers(&document);
-    EXPECT_EQ(Saved(), "");
-}
-
-TEST_F(SaveAnswersTest, AFileThatCannotBeReplacedKeepsTheEarlierAnswers) {
-    MakeFields({"Paris"});
-    document.questionCount = 1;
-    document.answersPerQuestion = 1;
-    WriteWholeFileForTest(fileName, "Rome\r\n");
+TEST_F(SaveAnswersTest, EarlierAnswersStayWhenTheFileCannotBeReplacedOrThereIsNoPanel) {
+    SetFields(1, 1, {"Paris"});
+    WriteWholeFileForTest(file, "Rome\r\n");
     HANDLE holder =
-        CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     SaveAnswers(&document);
     CloseHandle(holder);
     EXPECT_EQ(Saved(), "Rome\r\n");
-    EXPECT_FALSE(FileExists(fileName + ".new")) << "the unfinished copy must not be left behind";
-}
+    EXPECT_FALSE(FileExists(file + ".new")) << "the unfinished copy must not be left behind";
 
-TEST_F(SaveAnswersTest, WithoutAQuestionPanelTheSavedAnswersAreLeftAlone) {
-    document.questionCount = 2;
-    WriteWholeFileForTest(fileName, "Rome\r\nOslo\r\n");
+    // Without the question panel there are no fields: saving would blank the earlier answers.
+    DestroyWindow(panel);
+    SaveAnswers(&document);
     document.questionPanel = nullptr;
     SaveAnswers(&document);
-    EXPECT_EQ(Saved(), "Rome\r\nOslo\r\n");
-    DestroyWindow(panel);
-    document.questionPanel = panel; // destroyed
-    SaveAnswers(&document);
-    EXPECT_EQ(Saved(), "Rome\r\nOslo\r\n");
     SaveAnswers(nullptr);
+    EXPECT_EQ(Saved(), "Rome\r\n");
 }
 
 } // namespace

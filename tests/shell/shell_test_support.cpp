@@ -1,71 +1,79 @@
 #include "shell_test_support.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 #include "header/answers_file.h"
 #include "quizdata/user_message.h"
 
 std::vector<RecordedMessage> recordedMessages;
 
-namespace {
-
-void RecordMessage(const char* text, const char* caption, unsigned flags) {
-    recordedMessages.push_back({text ? text : "", caption ? caption : "", flags});
-}
-
-} // namespace
-
 void StartRecordingMessages() {
     recordedMessages.clear();
-    userMessageHook = RecordMessage;
+    userMessageHook = [](const char* text, const char* caption, unsigned flags) {
+        recordedMessages.push_back({text, caption, flags});
+    };
 }
 
 bool ReadWholeFile(const std::string& name, std::string* bytes) {
-    FILE* file = std::fopen(name.c_str(), "rb");
+    std::ifstream file(name, std::ios::binary);
     if (!file) return false;
-    bytes->clear();
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes->append(chunk, got);
-    std::fclose(file);
+    bytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return true;
+}
+
+void WriteWholeFileForTest(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
 }
 
 bool FileExists(const std::string& name) {
     return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void WriteWholeFileForTest(const std::string& name, const std::string& bytes) {
-    FILE* file = std::fopen(name.c_str(), "wb");
-    if (!file) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+std::string EmptyLines(int count) {
+    std::string lines;
+    while (count-- > 0)
+        lines += "\r\n";
+    return lines;
+}
+
+std::string OwnAnswersFileName() {
+    char path[MAX_PATH];
+    return AnswersFileName(std::string(path, GetModuleFileNameA(nullptr, path, sizeof path)));
 }
 
 bool PumpMessagesUntil(const std::function<bool()>& done) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > 10000) return done();
+    for (DWORD start = GetTickCount(); !done();) {
+        if (GetTickCount() - start > 10000) return false;
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
-        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
     return true;
 }
 
-RECT RectInParent(HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::string OwnAnswersFileName() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return AnswersFileName(std::string(path, length));
+void ExpectShellLayout(HWND mainWindow, HWND headerPanel, HWND questionPanel) {
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    const struct {
+        const char* name;
+        HWND child;
+        LONG x, y, width, height;
+    } expected[] = {
+        {"header panel", headerPanel, 5, 2, client.right - 11, 49},
+        {"question panel", questionPanel, 5, 50, client.right - 11, client.bottom - 68},
+        {"footer label", GetDlgItem(mainWindow, 8000), client.right - 145, client.bottom - 16, 150, 15},
+    };
+    for (const auto& e : expected) {
+        RECT rect{};
+        GetWindowRect(e.child, &rect);
+        MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, e.x) << e.name;
+        EXPECT_EQ(rect.top, e.y) << e.name;
+        EXPECT_EQ(rect.right - rect.left, e.width) << e.name << " in a client area " << client.right;
+        EXPECT_EQ(rect.bottom - rect.top, e.height) << e.name << " in a client area " << client.bottom;
+    }
 }

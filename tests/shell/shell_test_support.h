@@ -1,5 +1,4 @@
-// Helpers shared by the shell's Windows tests: recorded message boxes, files, message pumping and a
-// running shell (main window and panels) built by the real start-up steps.
+// Helpers shared by the shell's Windows tests.
 #pragma once
 
 #include <windows.h>
@@ -14,21 +13,24 @@ struct RecordedMessage {
     unsigned flags;
 };
 
-// Message boxes shown since the last ClearMessages (the hook is installed by StartRecordingMessages).
+// Message boxes shown since StartRecordingMessages, instead of showing them.
 extern std::vector<RecordedMessage> recordedMessages;
 void StartRecordingMessages();
 
-// The whole file, and whether it exists.
 bool ReadWholeFile(const std::string& name, std::string* bytes);
-bool FileExists(const std::string& name);
 void WriteWholeFileForTest(const std::string& name, const std::string& bytes);
+bool FileExists(const std::string& name);
 
-// Dispatches this thread's messages until `done` answers true or about ten seconds have passed (a
-// safety net for a broken build, not a timing check). Answers the last value of `done`.
-bool PumpMessagesUntil(const std::function<bool()>& done);
-
-// A window's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND child);
+// `count` empty CR LF lines: the answers file of fields left empty.
+std::string EmptyLines(int count);
 
 // The answers file the program writes, named after this test program.
 std::string OwnAnswersFileName();
+
+// Dispatches this thread's messages until `done` answers true, giving up after about ten seconds (a
+// safety net for a broken build, not a timing check). Answers the last value of `done`.
+bool PumpMessagesUntil(const std::function<bool()>& done);
+
+// Expects the main window's layout for its current client size: header panel, question panel and the
+// footer label (id 8000).
+void ExpectShellLayout(HWND mainWindow, HWND headerPanel, HWND questionPanel);
