@@ -176,7 +176,7 @@ struct SmallStackRun {
 DWORD WINAPI JudgeLongAnswers(void* argument) {
     auto* run = static_cast<SmallStackRun*>(argument);
     const std::string longest(kTextSize - 1, 'A');
-    auto quiz = std::make_unique<TestQuizPanel>(TestQuizSpec{1, 2, {{longest.c_str()}, {"Paris"}}});
+    auto quiz = std::make_unique<TestQuizPanel>(TestQuizLayout{1, 2, {{longest.c_str()}, {"Paris"}}});
     quiz->Type(1, (std::string(54, 'A') + "B").c_str());
     quiz->Type(2, "paris");
     volatile char top = 0;

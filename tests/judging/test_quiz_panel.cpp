@@ -12,11 +12,11 @@ HWND CreateControl(HWND parent, const char* windowClass, const char* text, DWORD
 
 } // namespace
 
-TestQuizPanel::TestQuizPanel(const TestQuizSpec& spec) {
-    document.questionCount = static_cast<int32_t>(spec.answers.size());
-    document.answersPerQuestion = spec.answersPerQuestion;
-    document.revealMode = spec.revealMode;
-    for (const auto& answers : spec.answers)
+TestQuizPanel::TestQuizPanel(const TestQuizLayout& layout) {
+    document.questionCount = static_cast<int32_t>(layout.answers.size());
+    document.answersPerQuestion = layout.answersPerQuestion;
+    document.revealMode = layout.revealMode;
+    for (const auto& answers : layout.answers)
         document.addQuestion(answers[0], answers.size() > 1 ? answers[1] : "", "?");
 
     // Hidden top-level windows: a control's own WS_VISIBLE bit still tells whether it was shown.
@@ -27,17 +27,17 @@ TestQuizPanel::TestQuizPanel(const TestQuizSpec& spec) {
     CreateControl(header, "Static", " 0 / 0", WS_CHILD, kScoreLineId);
     CreateControl(header, "Edit", "", WS_CHILD | ES_READONLY, kScoreCodeId);
 
-    const int built = spec.builtQuestions < 0 ? document.questionCount : spec.builtQuestions;
+    const int built = layout.builtQuestions < 0 ? document.questionCount : layout.builtQuestions;
     for (int question = 1; question <= built; ++question) {
-        if (spec.revealMode > 1)
-            CreateControl(panel, "Static", "reveal", WS_CHILD | (spec.revealMode == 5 ? WS_VISIBLE : 0),
+        if (layout.revealMode > 1)
+            CreateControl(panel, "Static", "reveal", WS_CHILD | (layout.revealMode == 5 ? WS_VISIBLE : 0),
                           kRevealLabelBase + question);
         HWND frame = CreateControl(panel, "Static", "", WS_CHILD | WS_VISIBLE | SS_BITMAP,
                                    kPictureFrameBase + question);
         placeholders.push_back(CreateBitmap(1, 1, 1, 32, nullptr));
         SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(placeholders.back()));
-        for (int slot = 1; slot <= spec.answersPerQuestion; ++slot) {
-            const int field = (question - 1) * spec.answersPerQuestion + slot;
+        for (int slot = 1; slot <= layout.answersPerQuestion; ++slot) {
+            const int field = (question - 1) * layout.answersPerQuestion + slot;
             CreateControl(panel, "Edit", "", WS_CHILD | WS_VISIBLE, kAnswerFieldBase + field);
             CreateControl(panel, "Static", "?", WS_CHILD | WS_VISIBLE, kVerdictLabelBase + field);
         }

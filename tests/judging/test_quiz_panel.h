@@ -12,7 +12,7 @@
 #include "judging/score_line.h"
 #include "quizdata/quiz_document.h"
 
-struct TestQuizSpec {
+struct TestQuizLayout {
     int answersPerQuestion;
     int revealMode;
     std::vector<std::vector<const char*>> answers; // answer1 and answer2 of each question
@@ -20,7 +20,7 @@ struct TestQuizSpec {
 };
 
 struct TestQuizPanel {
-    explicit TestQuizPanel(const TestQuizSpec& spec);
+    explicit TestQuizPanel(const TestQuizLayout& layout);
     ~TestQuizPanel();
 
     void Type(int field, const char* text) { SetDlgItemTextA(panel, kAnswerFieldBase + field, text); }
