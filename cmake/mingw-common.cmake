@@ -7,4 +7,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Static runtime: the programs import nothing but Windows system DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Windows programs run under Wine's own loader for their architecture, never the `wine` wrapper: the
+# wrapper tries the 32-bit loader first, which fails on hosts that cannot execute 32-bit code.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${JORVO_WINE_LOADER})

@@ -12,7 +12,8 @@ inline constexpr char kVerdictTwoSlips[] = "Presque";
 inline constexpr char kVerdictTooShort[] = "Trop court";
 inline constexpr char kVerdictTooLong[] = "Trop long";
 inline constexpr char kVerdictClose[] = "Pas loin";
-inline constexpr char kVerdictSomeIdea[] = "y a de l'idée";
+inline constexpr char kVerdictSomeIdea[] = "y a de l'id\xE9"
+                                           "e";
 
 // The verdict for `typedAnswer` against `acceptedAnswer`: one of the texts above. The typed text is
 // trimmed, both are upper-cased; the accepted answer is not trimmed. Only the first 259 characters of

@@ -29,7 +29,7 @@ bool IsMediaQuiz() {
 
 void ReportMediaFailure(int mediaType) {
     if (mediaType == 1) ShowUserMessage("Impossible de charger le fichier audio.", "Jorvo", kMessageOk);
-    if (mediaType == 2) ShowUserMessage("Impossible de charger le fichier vidéo.", "Jorvo", kMessageOk);
+    if (mediaType == 2) ShowUserMessage("Impossible de charger le fichier vid\xE9o.", "Jorvo", kMessageOk);
 }
 
 // Writes all of `data` to a new `path`; a file that is left incomplete is removed.

@@ -2,8 +2,10 @@
 """Sums the results of every suite into the closing line `N passed, N failed`.
 
 Arguments: pairs of (ctest JUnit file, folder of GoogleTest XML reports), plus --extra-failed N for
-steps that failed before any test could run (a build that broke). A ctest test whose program wrote a
-GoogleTest report counts its test cases; any other ctest test counts as one."""
+steps that failed before any test could run (a build that broke), plus --skipped-like JUNIT REPORTS for a
+suite that could not run on this host: it counts as skipped as many cases as that other run of the same
+tests (the other architecture's) counted in all. A ctest test whose program wrote a GoogleTest report
+counts its test cases; any other ctest test counts as one."""
 import os
 import sys
 import xml.etree.ElementTree as ET
@@ -23,17 +25,38 @@ def gtest_counts(path):
     return passed, failed, skipped
 
 
+def suite_counts(junit, reports):
+    """Every case of one suite, without judging it: (passed, failed, skipped); (0, 0, 0) when absent."""
+    if not os.path.exists(junit):
+        return 0, 0, 0
+    passed = failed = skipped = 0
+    for case in ET.parse(junit).getroot().iter("testcase"):
+        report = os.path.join(reports, case.get("name") + ".xml")
+        try:
+            p, f, s = gtest_counts(report) if os.path.exists(report) else (1, 0, 0)
+        except ET.ParseError:
+            p, f, s = 1, 0, 0
+        passed, failed, skipped = passed + p, failed + f, skipped + s
+    return passed, failed, skipped
+
+
 def main(argv):
     extra_failed = 0
     pairs = []
+    skipped_like = []
     args = list(argv)
     while args:
         a = args.pop(0)
         if a == "--extra-failed":
             extra_failed += int(args.pop(0))
+        elif a == "--skipped-like":
+            skipped_like.append((args.pop(0), args.pop(0)))
         else:
             pairs.append((a, args.pop(0)))
     passed = failed = skipped = 0
+    for junit, reports in skipped_like:
+        p, f, s = suite_counts(junit, reports)
+        skipped += p + f + s
     for junit, reports in pairs:
         if not os.path.exists(junit):
             print(f"summary: {junit} missing (its suite did not run)")

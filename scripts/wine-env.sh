@@ -1,5 +1,9 @@
 # Sourced by the run and test scripts: a private Wine prefix, a display, and one persistent wineserver.
 # Usage: source scripts/wine-env.sh [prefix-dir]   (default build/wineprefix)
+#
+# Windows programs are started with Wine's own loaders, never the `wine` wrapper, which tries the 32-bit
+# loader first: $JORVO_WINE64 for x86_64 programs (every host), $JORVO_WINE32 for i686 programs, only
+# where jorvo_probe_i686 found that this host can execute them.
 JORVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${1:-${WINEPREFIX:-$JORVO_ROOT/build/wineprefix}}
 export WINEDEBUG=-all
@@ -7,6 +11,8 @@ export WINEARCH=win64
 # No Mono or Gecko install dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=C   # gives the ANSI code page 1252 that the player expects
+export JORVO_WINE64=/usr/lib/wine/wine64
+export JORVO_WINE32=/usr/lib/wine/wine
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     for n in $(seq 90 140); do
@@ -23,12 +29,35 @@ mkdir -p "$WINEPREFIX"
 # One server for the whole run, kept alive between the test programs (each start would cost seconds).
 wineserver -p >/dev/null 2>&1 || true   # already running: keep it
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 </dev/null || true
+    # Warns that syswow64's rundll32 cannot start where 32-bit code cannot run: harmless.
+    "$JORVO_WINE64" wineboot -i >/dev/null 2>&1 </dev/null || true
 fi
 # Start the prefix's own processes (services, devices, desktop) now, detached from any pipe: started by the
 # first test program instead, they would inherit its output pipe and keep it open, so ctest would wait on
 # it until its timeout.
-wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+"$JORVO_WINE64" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+
+# Decides once whether i686 Windows programs run here, by running one: some hosts give processes no 32-bit
+# code segment at all ("Exec format error"), whatever their distribution or kernel configuration says.
+# Sets JORVO_I686 to 1 or 0 and, when 0, JORVO_I686_WHY to a one-line reason. JORVO_FORCE_NO_I686=1
+# behaves as such a host would (to try the skip path on any machine).
+jorvo_probe_i686() {
+    local out
+    JORVO_I686=0
+    if [ "${JORVO_FORCE_NO_I686:-0}" = 1 ]; then
+        JORVO_I686_WHY="JORVO_FORCE_NO_I686=1 asks to behave as a host without 32-bit code"
+    elif [ ! -x "$JORVO_WINE32" ]; then
+        JORVO_I686_WHY="$JORVO_WINE32 (Wine's 32-bit loader, package wine32:i386) is not installed"
+    elif out=$("$JORVO_WINE32" cmd.exe /c exit 2>&1 </dev/null); then
+        JORVO_I686=1
+        JORVO_I686_WHY=
+    else
+        local status=$?
+        out=$(printf '%s\n' "$out" | grep -v '^$' | head -n 1 | sed 's/^.*: //')
+        JORVO_I686_WHY="this host cannot execute 32-bit programs ($JORVO_WINE32: ${out:-exit status $status})"
+    fi
+    export JORVO_I686 JORVO_I686_WHY
+}
 
 jorvo_wine_stop() {
     wineserver -k >/dev/null 2>&1 || true

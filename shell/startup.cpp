@@ -9,7 +9,8 @@
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 
-const char kWindowCreationFailed[] = "Erreur dans la création de la fenêtre principale";
+const char kWindowCreationFailed[] = "Erreur dans la cr\xE9"
+                                     "ation de la fen\xEAtre principale";
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass{};

@@ -65,7 +65,7 @@ TEST_F(MediaHostTest, FailuresAnswerZeroKeepThePathAndTellTheKindOnlyWhenTheItem
     CloseHandle(holder);
     ASSERT_EQ(recordedMessages.size(), 2u) << "an unwritable file must not pass for a written one";
     EXPECT_EQ(recordedMessages[0].text, "Impossible de charger le fichier audio.");
-    EXPECT_EQ(recordedMessages[1].text, "Impossible de charger le fichier vidéo.");
+    EXPECT_EQ(recordedMessages[1].text, "Impossible de charger le fichier vid\xE9o.");
     EXPECT_EQ(recordedMessages[1].caption, "Jorvo");
     EXPECT_EQ(recordedMessages[1].flags, 0u);
     std::string bytes;

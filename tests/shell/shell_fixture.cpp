@@ -24,7 +24,7 @@ void RunningShell::SetUpTestSuite() {
     if (!EnsureMainWindowClass()) return;
     windowBrush = CreateSolidBrush(kWindowColour);
     quizDocument = new QuizDocument;
-    lstrcpyA(quizDocument->title, "Capitales d'Europe é");
+    lstrcpyA(quizDocument->title, "Capitales d'Europe \xE9");
     lstrcpyA(quizDocument->footerText, "Jorvo, le quiz qui pardonne");
     quizDocument->questionCount = 3;
     quizDocument->answersPerQuestion = 2;

@@ -15,7 +15,8 @@ namespace {
 
 bool CreationMessageShown() {
     for (const RecordedMessage& message : recordedMessages)
-        if (message.text == "Erreur dans la création de la fenêtre principale" &&
+        if (message.text == "Erreur dans la cr\xE9"
+                            "ation de la fen\xEAtre principale" &&
             message.caption == "Jorvo" && message.flags == MB_ICONINFORMATION)
             return true;
     return false;
