@@ -1,15 +1,8 @@
 #include "judging/text_ops.h"
 
-#include <atomic>
 #include <cstring>
 
 namespace {
-
-// The full distance table is 270 KB: too much for the stack of every thread that may judge. One copy
-// lives with the program; a caller that finds it taken (another thread at the same moment) works in two
-// rows on its own stack instead, which gives the same distance.
-int32_t sharedTable[kTextSize][kTextSize];
-std::atomic_flag sharedTableTaken = ATOMIC_FLAG_INIT;
 
 int BoundedLength(const char* text) {
     int length = 0;
@@ -38,54 +31,99 @@ void UpperCase(char* text) {
 }
 
 void SortLetters(char* text) {
-    const size_t length = std::strlen(text);
-    bool swapped = length > 1;
-    while (swapped) {
-        swapped = false;
-        for (size_t i = 0; i + 1 < length; ++i) {
-            if (static_cast<signed char>(text[i]) > static_cast<signed char>(text[i + 1])) {
-                const char held = text[i];
-                text[i] = text[i + 1];
-                text[i + 1] = held;
-                swapped = true;
-            }
-        }
+    // A count per byte value, written back from -128 up: the same order a comparison sort of signed
+    // bytes gives (equal bytes are indistinguishable), in linear time.
+    int32_t counts[256] = {};
+    size_t length = 0;
+    for (; text[length]; ++length)
+        ++counts[static_cast<unsigned char>(text[length])];
+    size_t written = 0;
+    for (int value = -128; value < 128; ++value) {
+        const unsigned char byte = static_cast<unsigned char>(value);
+        for (int32_t n = counts[byte]; n > 0; --n)
+            text[written++] = static_cast<char>(byte);
     }
 }
 
-int32_t EditDistanceInRows(const char* first, const char* second, int32_t (*rows)[kTextSize], int rowCount) {
-    if (rowCount < 2) return -1; // one row would overwrite the diagonal it still needs
+namespace {
+
+// Distances are worked out 64 rows at a time (Myers' bit-vector algorithm, in blocks): one bit per
+// character of the first text says whether the distance grows (+1) or shrinks (-1) from the row above,
+// and each character of the second text advances every block by one column.
+using Word = uint64_t;
+constexpr int kWordBits = 64;
+constexpr int kMaxBlocks = (kMaxTextLength + kWordBits - 1) / kWordBits;
+
+struct DistanceBlock {
+    Word plusVertical;  // rows whose value is one more than the row above
+    Word minusVertical; // rows whose value is one less than the row above
+};
+
+// Advances one block by a column whose matches are `equal`; `carryIn` is the change along the block's
+// top edge (-1, 0 or +1) and the change along its bottom edge (at bit `lastBit`) is returned.
+int AdvanceBlock(DistanceBlock& block, Word equal, int carryIn, Word lastBit) {
+    const Word plus = block.plusVertical, minus = block.minusVertical;
+    const Word crossVertical = equal | minus;
+    if (carryIn < 0) equal |= 1;
+    const Word crossHorizontal = (((equal & plus) + plus) ^ plus) | equal;
+    Word plusHorizontal = minus | ~(crossHorizontal | plus);
+    Word minusHorizontal = plus & crossHorizontal;
+    int carryOut = 0;
+    if (plusHorizontal & lastBit)
+        carryOut = 1;
+    else if (minusHorizontal & lastBit)
+        carryOut = -1;
+    plusHorizontal <<= 1;
+    minusHorizontal <<= 1;
+    if (carryIn < 0)
+        minusHorizontal |= 1;
+    else if (carryIn > 0)
+        plusHorizontal |= 1;
+    block.plusVertical = minusHorizontal | ~(crossVertical | plusHorizontal);
+    block.minusVertical = plusHorizontal & crossVertical;
+    return carryOut;
+}
+
+} // namespace
+
+int32_t EditDistance(const char* first, const char* second) {
     const int firstLength = BoundedLength(first);
     const int secondLength = BoundedLength(second);
     if (firstLength == 0) return secondLength;
     if (secondLength == 0) return firstLength;
 
-    for (int j = 0; j <= secondLength; ++j)
-        rows[0][j] = j;
-    for (int i = 1; i <= firstLength; ++i) {
-        const int32_t* above = rows[(i - 1) % rowCount];
-        int32_t* row = rows[i % rowCount];
-        row[0] = i;
-        const char letter = first[i - 1];
-        for (int j = 1; j <= secondLength; ++j) {
-            int32_t best = above[j] + 1;
-            if (row[j - 1] + 1 < best) best = row[j - 1] + 1;
-            const int32_t diagonal = above[j - 1] + (letter == second[j - 1] ? 0 : 1);
-            if (diagonal < best) best = diagonal;
-            row[j] = best;
-        }
+    // Match masks of the first text's characters, for the bytes the second text holds (only those are
+    // read, so only those are cleared).
+    const int blocks = (firstLength + kWordBits - 1) / kWordBits;
+    Word matches[256][kMaxBlocks];
+    bool wanted[256] = {};
+    for (int j = 0; j < secondLength; ++j) {
+        const auto byte = static_cast<unsigned char>(second[j]);
+        if (wanted[byte]) continue;
+        wanted[byte] = true;
+        for (int b = 0; b < blocks; ++b)
+            matches[byte][b] = 0;
     }
-    return rows[firstLength % rowCount][secondLength];
-}
+    for (int i = 0; i < firstLength; ++i) {
+        const auto byte = static_cast<unsigned char>(first[i]);
+        if (wanted[byte]) matches[byte][i / kWordBits] |= Word{1} << (i % kWordBits);
+    }
 
-int32_t EditDistance(const char* first, const char* second) {
-    if (!sharedTableTaken.test_and_set(std::memory_order_acquire)) {
-        const int32_t distance = EditDistanceInRows(first, second, sharedTable, kTextSize);
-        sharedTableTaken.clear(std::memory_order_release);
-        return distance;
+    // Column 0 counts up from the empty prefix: every row is one more than the row above.
+    DistanceBlock column[kMaxBlocks];
+    for (int b = 0; b < blocks; ++b)
+        column[b] = {~Word{0}, 0};
+    const Word lastRowBit = Word{1} << ((firstLength - 1) % kWordBits);
+    const Word topBit = Word{1} << (kWordBits - 1);
+    int32_t distance = firstLength;
+    for (int j = 0; j < secondLength; ++j) {
+        const Word* equal = matches[static_cast<unsigned char>(second[j])];
+        int carry = 1; // the top row counts up too
+        for (int b = 0; b < blocks; ++b)
+            carry = AdvanceBlock(column[b], equal[b], carry, b == blocks - 1 ? lastRowBit : topBit);
+        distance += carry;
     }
-    int32_t rows[2][kTextSize];
-    return EditDistanceInRows(first, second, rows, 2);
+    return distance;
 }
 
 int32_t FindInLonger(char* first, char* second) {

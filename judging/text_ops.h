@@ -21,11 +21,8 @@ void UpperCase(char* text);
 void SortLetters(char* text);
 
 // Levenshtein distance with unit costs. Only the first kMaxTextLength characters of each text count.
+// Bit-parallel: about 2 KB of stack, no table, safe on any thread.
 int32_t EditDistance(const char* first, const char* second);
-
-// The same distance worked in `rowCount` rows of 260 entries reused in turn (2 or more). EditDistance
-// uses this with the full table, or with two rows when another caller holds the table.
-int32_t EditDistanceInRows(const char* first, const char* second, int32_t (*rows)[kTextSize], int rowCount);
 
 // Whether the shorter text occurs in the longer one, by a forward scan that never steps back (so an
 // occurrence starting inside a partial match is missed). Both are kTextSize-byte buffers; their contents

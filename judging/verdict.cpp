@@ -75,13 +75,14 @@ const char* DecideVerdict(const char* acceptedAnswer, const char* typedAnswer) {
     const int32_t distance = EditDistance(pair.expected, pair.typed);
     if (distance == 0) return kVerdictRight;
 
+    // Same letters in another order: the sorted texts are equal (distance 0, so no distance is needed).
     char sortedExpected[kTextSize];
     char sortedTyped[kTextSize];
     std::memcpy(sortedExpected, pair.expected, lenE + 1);
     std::memcpy(sortedTyped, pair.typed, lenT + 1);
     SortLetters(sortedExpected);
     SortLetters(sortedTyped);
-    if (EditDistance(sortedExpected, sortedTyped) == 0) return kVerdictAnagram;
+    if (std::strcmp(sortedExpected, sortedTyped) == 0) return kVerdictAnagram;
 
     if (distance == 1) return kVerdictOneSlip;
     if (distance == 2) return kVerdictTwoSlips;

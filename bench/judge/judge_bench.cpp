@@ -1,5 +1,6 @@
-// The judge's worst case: both texts 259 characters long, so both distances fill the whole table, the
-// bubble sorts start from reversed texts, and no hint applies (the verdict is "FAUX").
+// The judge's worst case: both texts 259 characters long, so both distances cover the whole table, the
+// letter sorts start from reversed texts, and no hint applies (the verdict is "FAUX"). The plain table
+// recurrence runs beside the bit-parallel distance as the baseline of the same run.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "judging/text_ops.h"
 #include "judging/verdict.h"
+#include "tests/judging/edit_distance_oracle.h"
 
 namespace {
 
@@ -37,6 +39,12 @@ void BM_EditDistanceLongest(benchmark::State& state) {
         benchmark::DoNotOptimize(EditDistance(kAccepted.c_str(), kTyped.c_str()));
 }
 BENCHMARK(BM_EditDistanceLongest);
+
+void BM_EditDistanceLongestByTable(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EditDistanceByTable(kAccepted.c_str(), kTyped.c_str()));
+}
+BENCHMARK(BM_EditDistanceLongestByTable);
 
 void BM_DecideVerdictTypicalAnswer(benchmark::State& state) {
     for (auto _ : state)

@@ -1,11 +1,13 @@
-// The text operations on Windows-1252 bytes (the literals here are compiled to Windows-1252).
+// The text operations on Windows-1252 bytes (spelled as escapes in the literals).
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "judging/text_ops.h"
+#include "tests/judging/edit_distance_oracle.h"
 
 namespace {
 
@@ -38,7 +40,7 @@ TEST(TextOps, InPlaceOperationsTouchOnlyTheirOwnBytes) {
     }
 }
 
-TEST(TextOps, EditDistanceCountsUnitEditsInTheTableAndInTwoRows) {
+TEST(TextOps, EditDistanceCountsUnitEdits) {
     const std::string longA(kMaxTextLength, 'A'), longB(kMaxTextLength, 'B');
     const struct {
         std::string first, second;
@@ -53,13 +55,50 @@ TEST(TextOps, EditDistanceCountsUnitEditsInTheTableAndInTwoRows) {
         {longA, longB, kMaxTextLength},
         {longA, longA + "AAAA", 0}, // 259 count
     };
-    int32_t rows[2][kTextSize];
     for (const auto& c : cases) {
         EXPECT_EQ(EditDistance(c.first.c_str(), c.second.c_str()), c.distance)
             << c.first << " / " << c.second;
-        EXPECT_EQ(EditDistanceInRows(c.first.c_str(), c.second.c_str(), rows, 2), c.distance) << c.first;
+        EXPECT_EQ(EditDistanceByTable(c.first.c_str(), c.second.c_str()), c.distance) << c.first;
     }
-    EXPECT_EQ(EditDistanceInRows("AB", "BA", rows, 1), -1); // one row cannot hold the diagonal
+}
+
+// The bit-parallel distance against the table, on texts that cross the 64-character blocks: random texts
+// over small and large alphabets (high bytes included), and shapes that stress the carries between
+// blocks (runs, periodic texts, shifted copies, one text inside the other).
+TEST(TextOps, EditDistanceAgreesWithTheTable) {
+    std::mt19937 random(20261209);
+    const auto randomText = [&](int length, int alphabet) {
+        std::string text(length, ' ');
+        for (char& c : text)
+            c = static_cast<char>(alphabet == 256 ? 1 + random() % 255 : 'A' + random() % alphabet);
+        return text;
+    };
+    const int lengths[] = {1, 2, 63, 64, 65, 100, 127, 128, 129, 192, 200, 255, 258, 259, 300};
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int alphabet : {2, 4, 26, 256})
+        for (int i = 0; i < 60; ++i) {
+            const int firstLength = i % 2 ? lengths[random() % 15] : 1 + random() % 259;
+            pairs.emplace_back(randomText(firstLength, alphabet),
+                               randomText(lengths[random() % 15], alphabet));
+        }
+    for (int length : lengths) {
+        const std::string text = randomText(length, 3);
+        pairs.emplace_back(text, std::string(text.rbegin(), text.rend()));
+        pairs.emplace_back(text, "X" + text);
+        pairs.emplace_back(text, text.substr(length / 3));
+        pairs.emplace_back(std::string(length, 'A'), std::string(length / 2, 'A') + "B");
+        std::string periodic;
+        while (static_cast<int>(periodic.size()) < length)
+            periodic += "ABCABD";
+        pairs.emplace_back(periodic, periodic.substr(1) + "A");
+    }
+    for (const auto& [first, second] : pairs) {
+        ASSERT_EQ(EditDistance(first.c_str(), second.c_str()),
+                  EditDistanceByTable(first.c_str(), second.c_str()))
+            << first.size() << "/" << second.size() << ": " << first << " / " << second;
+        ASSERT_EQ(EditDistance(second.c_str(), first.c_str()),
+                  EditDistanceByTable(first.c_str(), second.c_str()));
+    }
 }
 
 TEST(TextOps, FindInLongerScansForwardOnlyAndExchangesBuffers) {
