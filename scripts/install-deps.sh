@@ -9,7 +9,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 packages=(
   cmake ninja-build make g++ clang libclang-rt-14-dev python3
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
   libpng-dev zlib1g-dev libspng-dev libstb-dev
 )

@@ -32,6 +32,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # Warns that syswow64's rundll32 cannot start where 32-bit code cannot run: harmless.
     "$JORVO_WINE64" wineboot -i >/dev/null 2>&1 </dev/null || true
 fi
+# Wine's own TrueType fonts (Marlett, Tahoma...) sit in its data folder, from which this Wine loads only
+# the bitmap fonts its registry names: without Marlett the caption buttons show as the letters "0 1 r",
+# and without Tahoma dialogs fall back to another face. In the prefix's Fonts folder they load.
+if [ -d /usr/share/wine/fonts ] && [ -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
 # Start the prefix's own processes (services, devices, desktop) now, detached from any pipe: started by the
 # first test program instead, they would inherit its output pipe and keep it open, so ctest would wait on
 # it until its timeout.
