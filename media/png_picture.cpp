@@ -7,6 +7,7 @@
 
 #include "media/picture_loader.h"
 #include "media/png_picture.h"
+#include "media/png_unfilter.h"
 #include "quizdata/user_message.h"
 
 namespace {
@@ -139,4 +140,8 @@ HBITMAP PngLoadPicture(HINSTANCE module, int id, int boxWidth, int boxHeight) {
         ShowUserMessage("Error: couldn't create bitmap", "Information", kMessageStopIcon);
     PngCleanup(&image); // on every path: a decoded image owns its raw buffer
     return bitmap ? FitBitmapToBox(bitmap, boxWidth, boxHeight) : nullptr;
+}
+
+void PngChooseLoopsForThisProcessor() {
+    PngSetVectorLoops(IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE) != FALSE);
 }

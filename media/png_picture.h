@@ -14,3 +14,7 @@ HBITMAP PngCreateBitmap(PngImage* image, HWND reference, int format, int mode);
 
 // The picture loader's fallback: raw-data resource `id` decoded and fitted into the box, or null.
 HBITMAP PngLoadPicture(HINSTANCE module, int id, int boxWidth, int boxHeight);
+
+// Lets the PNG decoder use its vector loops when the processor runs SSE2 (every x86 processor that runs
+// a current Windows; the 32-bit build still asks). Called once at start-up.
+void PngChooseLoopsForThisProcessor();

@@ -7,11 +7,37 @@
 #include <cstdlib>
 #include <cstring>
 
+// The vector loops are compiled into every x86 build. The 32-bit build does not assume SSE2 (its
+// baseline is older), so its vector functions are compiled for SSE2 alone and used only once the
+// program has found SSE2 on the processor (PngSetVectorLoops); until then the portable loops serve.
 #if defined(__SSE2__)
+#define JORVO_PNG_SSE2 1
+#elif defined(__i386__) && defined(__GNUC__) && !defined(__clang__)
+#define JORVO_PNG_SSE2 1
+#define JORVO_PNG_SSE2_ON_REQUEST 1
+#endif
+
+#if defined(JORVO_PNG_SSE2)
 #include <emmintrin.h>
 #endif
 
+#if defined(JORVO_PNG_SSE2) && !defined(JORVO_PNG_SSE2_ON_REQUEST)
 bool pngUseSimd = true;
+#else
+bool pngUseSimd = false;
+#endif
+
+bool PngVectorLoopsCompiled() {
+#if defined(JORVO_PNG_SSE2)
+    return true;
+#else
+    return false;
+#endif
+}
+
+void PngSetVectorLoops(bool processorHasSse2) {
+    pngUseSimd = PngVectorLoopsCompiled() && processorHasSse2;
+}
 
 namespace {
 
@@ -85,7 +111,11 @@ bool UnfilterSwappedPortable(unsigned filterType, const uint8_t* f, const uint8_
     return true;
 }
 
-#if defined(__SSE2__)
+#if defined(JORVO_PNG_SSE2)
+#if defined(JORVO_PNG_SSE2_ON_REQUEST)
+#pragma GCC push_options
+#pragma GCC target("sse2")
+#endif
 
 // A pixel's bytes as a vector's low lanes. Pixels before the last move a whole word (4 or 8 bytes), the
 // extra bytes belonging to the next pixel and rewritten with it; the last pixel moves exactly U bytes.
@@ -241,13 +271,16 @@ bool UnfilterChainedSse2(unsigned filterType, const uint8_t* f, const uint8_t* p
     }
 }
 
+#if defined(JORVO_PNG_SSE2_ON_REQUEST)
+#pragma GCC pop_options
+#endif
 #endif
 
 } // namespace
 
 bool PngUnfilterLine(unsigned filterType, const uint8_t* filtered, const uint8_t* previous, uint8_t* line,
                      uint32_t length, uint32_t unit) {
-#if defined(__SSE2__)
+#if defined(JORVO_PNG_SSE2)
     if (UnfilterChainedSse2(filterType, filtered, previous, line, length, unit)) return true;
 #endif
     switch (unit) {
@@ -262,7 +295,7 @@ bool PngUnfilterLine(unsigned filterType, const uint8_t* filtered, const uint8_t
 }
 
 bool PngCanUnfilterSwapped() {
-#if defined(__SSE2__)
+#if defined(JORVO_PNG_SSE2)
     return pngUseSimd;
 #else
     return false;
@@ -272,7 +305,7 @@ bool PngCanUnfilterSwapped() {
 bool PngUnfilterSwapped(unsigned filterType, const uint8_t* filtered, const uint8_t* previous, uint8_t* line,
                         uint32_t width, uint32_t unit) {
     if (filterType > 4 || (unit != 3 && unit != 4)) return false;
-#if defined(__SSE2__)
+#if defined(JORVO_PNG_SSE2)
     if (pngUseSimd) {
         if (unit == 3)
             UnfilterPixels<3, true>(filterType, filtered, previous, line, width);

@@ -3,8 +3,15 @@
 
 #include <cstdint>
 
-// Off only in tests, to check the portable loops against the same images on machines with SSE2.
+// Whether the vector (SSE2) loops serve. On in 64-bit builds; off in 32-bit ones until the program has
+// asked the processor (PngSetVectorLoops). Tests switch it to check both kinds of loop on one image.
 extern bool pngUseSimd;
+
+// True in builds that carry the vector loops (every x86 build).
+bool PngVectorLoopsCompiled();
+
+// Uses the vector loops when this build has them and the processor runs SSE2.
+void PngSetVectorLoops(bool processorHasSse2);
 
 // Undoes filter `filterType` of one scanline: `filtered` (length bytes, without the type byte) becomes
 // `line`, against `previous` (the reconstructed line above, or null above the first line of an

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "media/media_host.h"
+#include "media/png_picture.h"
 #include "quizdata/quiz_loader_win32.h"
 #include "quizdata/user_message.h"
 #include "shell/print_screen_filter.h"
@@ -16,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Without the filter the program still runs; only Print Screen then works.
     HHOOK printScreenFilter = SetWindowsHookExA(WH_KEYBOARD_LL, PrintScreenFilter, instance, 0);
     windowBrush = CreateSolidBrush(kWindowColour);
+    PngChooseLoopsForThisProcessor();
     quizDocument = new QuizDocument; // a constructor that throws ends the process
     LoadQuiz(quizDocument);          // reports its own problems; start-up goes on with what it read
     InstallMediaHost();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "media/png_picture.h"
+#include "media/png_unfilter.h"
 #include "tests/pictures/picture_test_support.h"
 
 namespace {
@@ -99,6 +100,14 @@ void ExpectColoursAsListed(HBITMAP bitmap, const OutputCase& c) {
                 << "pixel " << x << "," << y << " is " << DescribeColour(got) << ", not "
                 << DescribeColour(want);
         }
+}
+
+// Every processor that runs Wine has SSE2: the start-up choice must turn the vector loops on, in the
+// 32-bit build too (whose decoder starts without them).
+TEST(PngChooseLoopsForThisProcessor, UsesTheVectorLoops) {
+    pngUseSimd = false;
+    PngChooseLoopsForThisProcessor();
+    EXPECT_TRUE(pngUseSimd);
 }
 
 TEST(PngCreateBitmap, DibSectionCarriesTheOutputLayout) {
