@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench/png/bench_images.h"
@@ -166,10 +167,28 @@ bool CheckAgreement(const std::vector<BenchImage>& images) {
     return ok;
 }
 
+// --write-images=FOLDER: writes the pictures as NAME.png for the Windows builds' benchmark, and stops.
+bool WriteImages(const std::vector<BenchImage>& images, const std::string& folder) {
+    for (const BenchImage& image : images) {
+        const std::string path = folder + "/" + image.name + ".png";
+        FILE* file = std::fopen(path.c_str(), "wb");
+        const bool ok = file && std::fwrite(image.png.data(), 1, image.png.size(), file) == image.png.size();
+        if (file) std::fclose(file);
+        if (!ok) {
+            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     static const std::vector<BenchImage> images = MakeBenchImages();
+    const std::string writeOption = "--write-images=";
+    if (argc == 2 && std::strncmp(argv[1], writeOption.c_str(), writeOption.size()) == 0)
+        return WriteImages(images, argv[1] + writeOption.size()) ? 0 : 1;
     if (!CheckAgreement(images)) return 1;
     for (const BenchImage& image : images)
         for (Decoder decoder : {kJorvo, kLibpng, kSpng, kStb})
