@@ -1,7 +1,5 @@
 #include "media/media_sniffing.h"
 
-#include <cstdio>
-
 namespace {
 
 // True when byte `index` exists and equals `value`.
@@ -28,13 +26,37 @@ const char* SniffMediaExtension(const uint8_t* data, size_t size) {
     }
 }
 
+namespace {
+
+// Appends `text` at path[*length]; false when it would not fit with the terminator.
+bool Append(char* path, size_t pathSize, size_t* length, const char* text) {
+    for (; *text; ++text) {
+        if (*length + 1 >= pathSize) return false;
+        path[(*length)++] = *text;
+    }
+    path[*length] = '\0';
+    return true;
+}
+
+} // namespace
+
+// "%sjorvo%d.%s", written by hand: the player carries no printf.
 int FormatMediaPath(char* path, size_t pathSize, const char* directory, int id, const char* extension) {
     if (!path || pathSize == 0) return 0;
-    int length = std::snprintf(path, pathSize, "%sjorvo%d.%s", directory ? directory : "", id,
-                               extension ? extension : "");
-    if (length < 0 || static_cast<size_t>(length) >= pathSize) {
-        path[0] = '\0';
-        return 0;
-    }
-    return 1;
+    char number[12];
+    char* digits = number + sizeof number;
+    *--digits = '\0';
+    unsigned magnitude = id < 0 ? 0u - static_cast<unsigned>(id) : static_cast<unsigned>(id);
+    do
+        *--digits = static_cast<char>('0' + magnitude % 10);
+    while (magnitude /= 10);
+    if (id < 0) *--digits = '-';
+    size_t length = 0;
+    path[0] = '\0';
+    if (Append(path, pathSize, &length, directory ? directory : "") &&
+        Append(path, pathSize, &length, "jorvo") && Append(path, pathSize, &length, digits) &&
+        Append(path, pathSize, &length, ".") && Append(path, pathSize, &length, extension ? extension : ""))
+        return 1;
+    path[0] = '\0';
+    return 0;
 }

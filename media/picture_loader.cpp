@@ -5,7 +5,6 @@
 #include <olectl.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 #include "media/picture_loader.h"
@@ -49,8 +48,7 @@ HBITMAP CopyPictureFromStream(IStream* stream, DWORD size) {
         copy = static_cast<HBITMAP>(CopyImage(BitmapFromOleHandle(handle), IMAGE_BITMAP, 0, 0, 0));
         if (!copy) {
             char text[96];
-            std::snprintf(text, sizeof text, "%s plante avec l'erreur : %d\n", "CopyImage",
-                          static_cast<int>(GetLastError()));
+            wsprintfA(text, "%s plante avec l'erreur : %d\n", "CopyImage", static_cast<int>(GetLastError()));
             ShowUserMessage(text, "Information", kMessageInformationIcon);
         }
     }

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "quizdata/lzw_decoder.h"
 #include "quizdata/quiz_text_parser.h"
@@ -21,32 +20,45 @@ struct DecodedText {
     ~DecodedText() { std::free(bytes); }
 };
 
+// A private, writable copy of coded bytes (descrambling works in place); empty when absent or when no
+// memory could be had, which the decoder then reports as damaged input.
+struct CodedCopy {
+    uint8_t* bytes = nullptr;
+    size_t size = 0;
+    CodedCopy(const uint8_t* source, size_t sourceSize) {
+        if (!source || sourceSize == 0) return;
+        bytes = static_cast<uint8_t*>(std::malloc(sourceSize));
+        if (!bytes) return;
+        std::memcpy(bytes, source, sourceSize);
+        size = sourceSize;
+    }
+    ~CodedCopy() { std::free(bytes); }
+    CodedCopy(const CodedCopy&) = delete;
+    CodedCopy& operator=(const CodedCopy&) = delete;
+};
+
 // Decodes the piece as it stands; when that fails, descrambles it in place from keyPosition on and decodes
 // once more, which decides.
-bool DecodeWithRetry(std::vector<uint8_t>& coded, int& keyPosition, const MessageTarget& messages,
-                     DecodedText* text) {
+bool DecodeWithRetry(CodedCopy& coded, int& keyPosition, const MessageTarget& messages, DecodedText* text) {
     uint32_t reported = 0;
-    int32_t status = LzwDecoder::decode(coded.data(), coded.size(), &text->bytes, &reported, messages);
+    int32_t status = LzwDecoder::decode(coded.bytes, coded.size, &text->bytes, &reported, messages);
     if (status != LzwDecoder::kDecodeOk) {
         std::free(text->bytes);
         text->bytes = nullptr;
-        XorWithScrambleKey(coded.data(), coded.size(), keyPosition);
-        status = LzwDecoder::decode(coded.data(), coded.size(), &text->bytes, &reported, messages);
+        XorWithScrambleKey(coded.bytes, coded.size, keyPosition);
+        status = LzwDecoder::decode(coded.bytes, coded.size, &text->bytes, &reported, messages);
     }
     if (status != LzwDecoder::kDecodeOk) return false;
     text->length = reported - 2;
     return true;
 }
 
-// A private copy of piece `id` (empty when absent); the piece is released at once.
-std::vector<uint8_t> CopyPiece(const QuizResourceAccess& access, int id) {
-    const uint8_t* bytes = nullptr;
-    size_t size = 0;
-    access.findPiece(access.context, id, &bytes, &size);
-    std::vector<uint8_t> copy;
-    if (bytes && size) copy.assign(bytes, bytes + size);
-    access.releasePiece(access.context, id);
-    return copy;
+// Looks piece `id` up (null and 0 when absent); the caller copies it before releasing it.
+void FindPiece(const QuizResourceAccess& access, int id, const uint8_t** bytes, size_t* size) {
+    *bytes = nullptr;
+    *size = 0;
+    access.findPiece(access.context, id, bytes, size);
+    if (!*bytes) *size = 0;
 }
 
 void Tell(const MessageTarget& messages, const char* text) {
@@ -76,7 +88,7 @@ void QuizLoader::load(QuizDocument* document, const QuizResourceAccess& access) 
     // One key position for the whole load: the quiz piece's pass goes on where the block's stopped.
     int keyPosition = 0;
 
-    std::vector<uint8_t> block(access.builtInBlock, access.builtInBlock + access.builtInBlockSize);
+    CodedCopy block(access.builtInBlock, access.builtInBlockSize);
     DecodedText blockText;
     if (!DecodeWithRetry(block, keyPosition, messages, &blockText)) {
         Tell(messages, "Erreur dans le d\xE9"
@@ -86,8 +98,12 @@ void QuizLoader::load(QuizDocument* document, const QuizResourceAccess& access) 
     }
     ParseBuiltInBlockText(document, blockText.bytes, blockText.length);
 
-    std::vector<uint8_t> quiz = CopyPiece(access, kQuizPieceId);
-    if (quiz.empty()) {
+    const uint8_t* piece = nullptr;
+    size_t pieceSize = 0;
+    FindPiece(access, kQuizPieceId, &piece, &pieceSize);
+    CodedCopy quiz(piece, pieceSize);
+    access.releasePiece(access.context, kQuizPieceId);
+    if (pieceSize == 0) {
         Tell(messages, kScrambleKey);
         BuildFallbackQuiz(document);
         return;
@@ -102,7 +118,9 @@ void QuizLoader::load(QuizDocument* document, const QuizResourceAccess& access) 
     ParseQuizText(document, quizText.bytes, quizText.length);
 
     // A missing score piece decodes as empty input and fails like a damaged one.
-    std::vector<uint8_t> scores = CopyPiece(access, kScorePieceId);
+    FindPiece(access, kScorePieceId, &piece, &pieceSize);
+    CodedCopy scores(piece, pieceSize);
+    access.releasePiece(access.context, kScorePieceId);
     keyPosition = 0;
     DecodedText scoreText;
     if (!DecodeWithRetry(scores, keyPosition, messages, &scoreText)) {
