@@ -1,0 +1,7 @@
+#include "questionpanel/panel_state.h"
+
+HBRUSH rightBrush = nullptr;
+WNDPROC baseEditProc = nullptr;
+MediaSlot mediaSlots[kMaxQuestions + 1] = {};
+int currentMedia = 0;
+int scrollTarget = 0;
