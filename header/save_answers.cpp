@@ -2,31 +2,35 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 #include "header/answers_file.h"
 
 namespace {
 
 constexpr int kFirstAnswerFieldId = 4000;
+constexpr int kMaxFields = kMaxQuestions * 2;
+constexpr int kMaxLine = kTextSize + 2; // a field's text and CR LF
 
-// Writes `bytes` to a file beside `name` and moves it over `name`; on any failure the old file stays
-// as it was and the partial new one is removed.
-void ReplaceFileContent(const std::string& name, const std::string& bytes) {
-    std::string partial = name + ".new";
-    HANDLE file = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+int Clamp(int value, int low, int high) {
+    return value < low ? low : value > high ? high : value;
+}
+
+// Writes `bytes` to a file beside `name`, makes sure they reach the disk, then moves the file over
+// `name`. On any failure the old file stays byte for byte as it was and the partial one is removed.
+void ReplaceFileContent(const char* name, const char* bytes, DWORD size) {
+    char partial[MAX_PATH + 8];
+    if (lstrlenA(name) + 5 > static_cast<int>(sizeof partial)) return;
+    lstrcpyA(partial, name);
+    lstrcatA(partial, ".new");
+    HANDLE file =
+        CreateFileA(partial, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    BOOL complete = bytes.empty() ||
-                    (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                     written == bytes.size());
+    BOOL complete = size == 0 || (WriteFile(file, bytes, size, &written, nullptr) && written == size);
+    // Without the flush a power cut after the move could leave an empty or short file under the name.
+    complete = complete && FlushFileBuffers(file);
     complete = CloseHandle(file) && complete;
-    if (!complete ||
-        !MoveFileExA(partial.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        DeleteFileA(partial.c_str());
+    if (!complete || !MoveFileExA(partial, name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        DeleteFileA(partial);
 }
 
 } // namespace
@@ -37,19 +41,23 @@ void SaveAnswers(QuizDocument* document) {
     char modulePath[1024];
     DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
     if (length == 0 || length >= sizeof modulePath) return; // a cut path would name the wrong file
-    std::string name = AnswersFileName(std::string(modulePath, length));
-    if (name.empty()) return;
+    char name[MAX_PATH];
+    if (!AnswersFileName(modulePath, name, sizeof name)) return;
 
     // The panel never builds more than 96 questions of at most two fields.
-    int fieldCount = std::clamp(document->questionCount, 0, kMaxQuestions) *
-                     std::clamp(document->answersPerQuestion, 0, 2);
-    std::vector<std::string> texts;
-    texts.reserve(fieldCount);
+    const int fieldCount =
+        Clamp(document->questionCount, 0, kMaxQuestions) * Clamp(document->answersPerQuestion, 0, 2);
+    HANDLE heap = GetProcessHeap();
+    char* bytes = static_cast<char*>(HeapAlloc(heap, 0, kMaxFields * kMaxLine));
+    if (!bytes) return;
+    DWORD size = 0;
     for (int field = 1; field <= fieldCount; ++field) {
-        char text[kTextSize] = "";
         HWND edit = GetDlgItem(document->questionPanel, kFirstAnswerFieldId + field);
-        int textLength = edit ? GetWindowTextA(edit, text, sizeof text) : 0;
-        texts.emplace_back(text, std::max(textLength, 0));
+        int textLength = edit ? GetWindowTextA(edit, bytes + size, kTextSize) : 0;
+        size += textLength > 0 ? textLength : 0;
+        bytes[size++] = '\r';
+        bytes[size++] = '\n';
     }
-    ReplaceFileContent(name, AnswersFileBytes(texts));
+    ReplaceFileContent(name, bytes, size);
+    HeapFree(heap, 0, bytes);
 }

@@ -40,8 +40,11 @@ std::string EmptyLines(int count) {
 }
 
 std::string OwnAnswersFileName() {
-    char path[MAX_PATH];
-    return AnswersFileName(std::string(path, GetModuleFileNameA(nullptr, path, sizeof path)));
+    char path[MAX_PATH] = "";
+    char name[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    AnswersFileName(path, name, sizeof name);
+    return name;
 }
 
 bool PumpMessagesUntil(const std::function<bool()>& done) {
