@@ -22,17 +22,11 @@ const uint8_t kAsfVideoStream[16] = {0xC0, 0xEF, 0x19, 0xBC, 0x4D, 0x5B, 0xCF, 0
                                      0xA8, 0xFD, 0x00, 0x80, 0x5F, 0x5C, 0x44, 0x2B};
 const uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
-// The player writes a sound or film out under an extension chosen from bytes 0, 1 and 8; MP4 files
-// come out as .MPG, which Windows Media Player may refuse to open.
-const char* const kMp4Caution =
-    "it is written out as a .MPG file when played, which Windows Media Player may refuse";
-const char* const kOggCaution = "Windows Media Player plays Ogg files only with an added codec";
-
-MediaFormat Format(MediaKind kind, const char* name, const char* caution = "") {
+MediaFormat Format(MediaKind kind, const char* name, const char* extension = "") {
     MediaFormat format;
     format.kind = kind;
     format.name = name;
-    format.caution = caution;
+    format.extension = extension;
     return format;
 }
 
@@ -44,25 +38,28 @@ MediaFormat SniffMediaFormat(const ByteVector& b) {
     if (StartsWith(b, 0, "GIF87a", 6) || StartsWith(b, 0, "GIF89a", 6))
         return Format(MediaKind::Picture, "GIF");
     if (StartsWith(b, 0, "BM", 2) && b.size() >= 26) return Format(MediaKind::Picture, "BMP");
-    if (StartsWith(b, 0, "RIFF", 4) && StartsWith(b, 8, "WAVE", 4)) return Format(MediaKind::Sound, "WAV");
-    if (StartsWith(b, 0, "RIFF", 4) && StartsWith(b, 8, "AVI ", 4)) return Format(MediaKind::Film, "AVI");
-    if (StartsWith(b, 0, "ID3", 3)) return Format(MediaKind::Sound, "MP3");
+    // Sounds and films: the extension is the one Windows Media Player plays the format under (WMA is
+    // ASF, as WMV is).
+    if (StartsWith(b, 0, "RIFF", 4) && StartsWith(b, 8, "WAVE", 4))
+        return Format(MediaKind::Sound, "WAV", "WAV");
+    if (StartsWith(b, 0, "RIFF", 4) && StartsWith(b, 8, "AVI ", 4))
+        return Format(MediaKind::Film, "AVI", "AVI");
+    if (StartsWith(b, 0, "ID3", 3)) return Format(MediaKind::Sound, "MP3", "MP3");
     if (b.size() >= 4 && b[0] == 0xFF && (b[1] & 0xE0) == 0xE0 && (b[1] & 0x06) != 0)
-        return Format(MediaKind::Sound, "MP3"); // an MPEG audio frame: sync bits and a layer
-    if (StartsWith(b, 0, "MThd", 4)) return Format(MediaKind::Sound, "MIDI");
+        return Format(MediaKind::Sound, "MP3", "MP3"); // an MPEG audio frame: sync bits and a layer
+    if (StartsWith(b, 0, "MThd", 4)) return Format(MediaKind::Sound, "MIDI", "MID");
     if (StartsWith(b, 0, kAsfHeader, 16)) {
         // The header object holds one stream properties object per stream; a video one makes it a film.
         const bool video = Holds(b, 64 * 1024, kAsfVideoStream, 16);
-        return video ? Format(MediaKind::Film, "WMV") : Format(MediaKind::Sound, "WMA");
+        return video ? Format(MediaKind::Film, "WMV", "WMV") : Format(MediaKind::Sound, "WMA", "WMV");
     }
     if (StartsWith(b, 0, "OggS", 4))
-        return Format(Holds(b, 4096, "\x80theora", 7) ? MediaKind::Film : MediaKind::Sound, "Ogg",
-                      kOggCaution);
+        return Format(Holds(b, 4096, "\x80theora", 7) ? MediaKind::Film : MediaKind::Sound, "Ogg", "OGG");
     if (StartsWith(b, 0, "\x00\x00\x01\xBA", 4) || StartsWith(b, 0, "\x00\x00\x01\xB3", 4))
-        return Format(MediaKind::Film, "MPEG");
+        return Format(MediaKind::Film, "MPEG", "MPG");
     if (StartsWith(b, 4, "ftyp", 4))
-        return StartsWith(b, 8, "M4A ", 4) ? Format(MediaKind::Sound, "M4A", kMp4Caution)
-                                           : Format(MediaKind::Film, "MP4", kMp4Caution);
+        return StartsWith(b, 8, "M4A ", 4) ? Format(MediaKind::Sound, "M4A", "M4A")
+                                           : Format(MediaKind::Film, "MP4", "MP4");
     return MediaFormat();
 }
 

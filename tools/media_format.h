@@ -10,8 +10,8 @@ enum class MediaKind { Unknown, Picture, Sound, Film };
 
 struct MediaFormat {
     MediaKind kind = MediaKind::Unknown;
-    const char* name = "";    // "PNG", "JPEG", "WAV", "WMV", ...
-    const char* caution = ""; // why the player's media player may not play it; empty when it will
+    const char* name = "";      // "PNG", "JPEG", "WAV", "WMV", ...
+    const char* extension = ""; // for sounds and films, the file extension Windows Media Player expects
 };
 
 MediaFormat SniffMediaFormat(const ByteVector& bytes);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "media/media_sniffing.h"
 #include "tools/file_bytes.h"
 #include "tools/media_format.h"
 #include "tools/picture_check.h"
@@ -27,14 +28,15 @@ struct Wanted {
     MediaKind kind;
     const char* quiz;    // "a picture quiz"
     const char* formats; // "a PNG, JPEG, GIF or BMP picture"
+    const char* safest;  // the formats that play on every Windows
 };
 
-const Wanted kPicture = {MediaKind::Picture, "a reward", "a PNG, JPEG, GIF or BMP picture"};
+const Wanted kPicture = {MediaKind::Picture, "a reward", "a PNG, JPEG, GIF or BMP picture", ""};
 const Wanted kByQuizKind[4] = {
-    {MediaKind::Unknown, "a text-list quiz", ""},
-    {MediaKind::Picture, "a picture quiz", "a PNG, JPEG, GIF or BMP picture"},
-    {MediaKind::Sound, "an audio quiz", "a WAV, MP3, WMA or MIDI sound"},
-    {MediaKind::Film, "a video quiz", "a WMV, AVI, MPEG or MP4 film"},
+    {MediaKind::Unknown, "a text-list quiz", "", ""},
+    {MediaKind::Picture, "a picture quiz", "a PNG, JPEG, GIF or BMP picture", ""},
+    {MediaKind::Sound, "an audio quiz", "a WAV, MP3, WMA or MIDI sound", "WAV, MP3 and WMA"},
+    {MediaKind::Film, "a video quiz", "a WMV, AVI, MPEG or MP4 film", "WMV, AVI and MPEG"},
 };
 
 // Reads one media file and checks that it is what the quiz will use it as.
@@ -69,7 +71,13 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
             return false;
         }
     }
-    if (*format.caution) warnings->push_back(at + file + ": " + format.caution);
+    // The player writes a sound or film to a file named by its own sniffing of the first bytes; a
+    // file named with the wrong extension may not play.
+    const char* named = SniffMediaExtension(bytes->data(), bytes->size());
+    if (*format.extension && std::strcmp(named, format.extension) != 0)
+        warnings->push_back(at + file + ": the player names this " + format.name + " file ." + named +
+                            " to play it, and Windows Media Player may refuse it: " + wanted.safest +
+                            " files play everywhere");
     return true;
 }
 

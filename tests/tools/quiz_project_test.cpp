@@ -118,8 +118,9 @@ TEST(QuizProject, WarnsOfDoubtfulFilesAndSkipsUnusedOnes) {
     QuizProject project;
     std::vector<std::string> errors, warnings;
     EXPECT_TRUE(LoadQuizProject(dir + "/q.quiz", &project, &errors, &warnings)) << Joined(errors);
-    EXPECT_TRUE(Holds(warnings, dir + "/q.quiz:4: film.mp4: it is written out as a .MPG file when played, "
-                                      "which Windows Media Player may refuse"))
+    EXPECT_TRUE(
+        Holds(warnings, dir + "/q.quiz:4: film.mp4: the player names this MP4 file .MPG to play it, and "
+                              "Windows Media Player may refuse it: WMV, AVI and MPEG files play everywhere"))
         << Joined(warnings);
     EXPECT_TRUE(Holds(warnings, dir + "/q.quiz:5: reward pictures are shown only in a picture quiz with "
                                       "reveal-mode 1 or 3: reward is ignored"))
