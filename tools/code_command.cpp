@@ -18,15 +18,6 @@ constexpr int kScoreResource = 105;
 constexpr int kFirstMediaId = 400;
 constexpr int kFirstRewardId = 10400;
 
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-std::string Resolve(const std::string& base, const std::string& path) {
-    return !path.empty() && path[0] == '/' ? path : base + "/" + path;
-}
-
 bool IsPng(const ByteVector& bytes) {
     static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     return bytes.size() >= 8 && std::memcmp(bytes.data(), kSignature, 8) == 0;
@@ -45,9 +36,9 @@ bool Fail(const std::string& message) {
 }
 
 // Adds one media file to the script: PNG files as raw data, others as IMG (rewards nibble-swapped).
-bool AddMedia(const std::string& sourceDir, const std::string& outDir, const std::string& file,
+bool AddMedia(const std::string& quizPath, const std::string& outDir, const std::string& file,
               const ByteVector& bytes, int id, bool reward, std::string* script) {
-    const std::string path = Resolve(sourceDir, file);
+    const std::string path = MediaFilePath(quizPath, file);
     if (path.find('"') != std::string::npos) return Fail("a file name cannot contain '\"': " + path);
     std::string stored = path;
     const bool png = IsPng(bytes);
@@ -92,13 +83,12 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
     std::string script = "// Coded from " + quizPath + " by jorvo-maker code.\n";
     script += std::to_string(kQuizResource) + " PATCH \"" + quizFile + "\"\n";
     script += std::to_string(kScoreResource) + " PATCH \"" + scoreFile + "\"\n";
-    const std::string sourceDir = DirectoryOf(quizPath);
     for (size_t i = 0; i < source.media.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        if (!project.media[i].empty() && !AddMedia(sourceDir, outDir, source.media[i].picture,
+        if (!project.media[i].empty() && !AddMedia(quizPath, outDir, source.media[i].picture,
                                                    project.media[i], kFirstMediaId + n, false, &script))
             return false;
-        if (!project.rewards[i].empty() && !AddMedia(sourceDir, outDir, source.media[i].reward,
+        if (!project.rewards[i].empty() && !AddMedia(quizPath, outDir, source.media[i].reward,
                                                      project.rewards[i], kFirstRewardId + n, true, &script))
             return false;
     }

@@ -10,15 +10,6 @@
 
 namespace {
 
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-std::string Resolve(const std::string& base, const std::string& path) {
-    return !path.empty() && path[0] == '/' ? path : base + "/" + path;
-}
-
 std::string At(const std::string& quizPath, int line) {
     return quizPath + ":" + (line ? std::to_string(line) + ":" : std::string()) + " ";
 }
@@ -44,7 +35,7 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
                ByteVector* bytes, std::vector<std::string>* errors, std::vector<std::string>* warnings) {
     if (file.empty()) return true;
     const std::string at = At(quizPath, line);
-    const std::string path = Resolve(DirectoryOf(quizPath), file);
+    const std::string path = MediaFilePath(quizPath, file);
     errno = 0;
     if (!ReadFileBytes(path, bytes)) {
         errors->push_back(at + "cannot read " + file + " (" + path +
@@ -82,6 +73,14 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
 }
 
 } // namespace
+
+std::string MediaFilePath(const std::string& quizPath, const std::string& file) {
+    const bool absolute =
+        !file.empty() && (file[0] == '/' || file[0] == '\\' || (file.size() > 1 && file[1] == ':'));
+    if (absolute) return file;
+    const size_t slash = quizPath.find_last_of("/\\");
+    return slash == std::string::npos ? file : quizPath.substr(0, slash + 1) + file;
+}
 
 bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vector<std::string>* errors,
                      std::vector<std::string>* warnings) {

@@ -21,3 +21,7 @@ struct QuizProject {
 // Prints nothing. Files the quiz would not use (a picture in a text list) are not read.
 bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vector<std::string>* errors,
                      std::vector<std::string>* warnings);
+
+// Where a media file named in the quiz source lies: relative names are taken from the source's folder
+// (either slash separates folders, for the Windows build).
+std::string MediaFilePath(const std::string& quizPath, const std::string& file);

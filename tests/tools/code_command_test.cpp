@@ -213,8 +213,9 @@ struct MakerRun {
 };
 
 // Runs the built tool through the shell, as an author does.
-MakerRun RunMaker(const std::string& arguments) {
-    const std::string command = std::string(JORVO_MAKER) + " " + arguments + " 2>/dev/null";
+MakerRun RunMaker(const std::string& arguments, bool withErrors = false) {
+    const std::string command =
+        std::string(JORVO_MAKER) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return {-1, ""};
     std::string printed;
@@ -271,6 +272,29 @@ TEST(MakerCommandLine, EveryListedCommandAnswersHelp) {
         ++commands;
     }
     EXPECT_GE(commands, 5);
+}
+
+// Pictures the command cannot show are refused in words, not with the decoder's error code alone.
+TEST(MakerCommandLine, PictureExplainsWhatItCannotShow) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileBytes(dir + "/flag.jpg", TinyJpeg()));
+    ASSERT_TRUE(WriteFileBytes(dir + "/progressive.jpg", TinyJpeg(0xC2)));
+    ASSERT_TRUE(WriteFileText(dir + "/notes.txt", "not a picture\n"));
+    const struct {
+        const char* file;
+        const char* printed;
+    } cases[] = {
+        {"flag.jpg", "flag.jpg is a JPEG picture: the player shows it through Windows' picture loader"},
+        {"progressive.jpg", "progressive.jpg is a JPEG picture: a progressive JPEG"},
+        {"notes.txt", "notes.txt: not a PNG picture, or its picture data is damaged"},
+    };
+    for (const auto& c : cases) {
+        const MakerRun run = RunMaker("picture " + dir + "/" + c.file + " " + dir + "/out.bmp", true);
+        EXPECT_EQ(run.code, 1) << c.file;
+        EXPECT_NE(run.printed.find(c.printed), std::string::npos) << run.printed;
+    }
+    ByteVector written;
+    EXPECT_FALSE(ReadFileBytes(dir + "/out.bmp", &written));
 }
 
 } // namespace

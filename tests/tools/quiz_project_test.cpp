@@ -157,6 +157,20 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
     EXPECT_EQ(errors.back(), dir + "/absent.quiz: cannot read the file: No such file or directory");
 }
 
+TEST(QuizProject, FindsMediaFilesBesideTheSource) {
+    const struct {
+        const char* quiz;
+        const char* file;
+        const char* path;
+    } cases[] = {
+        {"/a/b/q.quiz", "x.png", "/a/b/x.png"},     {"q.quiz", "x.png", "x.png"},
+        {"/a/q.quiz", "sub/x.png", "/a/sub/x.png"}, {"C:\\quiz\\q.quiz", "x.png", "C:\\quiz\\x.png"},
+        {"/a/q.quiz", "/abs/x.png", "/abs/x.png"},  {"/a/q.quiz", "D:\\x.png", "D:\\x.png"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MediaFilePath(c.quiz, c.file), c.path) << c.quiz << " " << c.file;
+}
+
 // Every demo quiz shipped in examples/ passes the checks that `pack` makes.
 TEST(QuizProject, EveryDemoQuizLoadsWithoutAnError) {
     int found = 0;
