@@ -99,6 +99,7 @@ std::string BmpProblem(const ByteVector& b) {
     const uint32_t compression = core ? 0 : Little32(b, 30);
     if (height < 0) height = -height;
     if (width <= 0 || height == 0 || planes != 1) return "the BMP header is damaged";
+    if (width > 65535 || height > 65535) return "the BMP is too large to show";
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return "the BMP has an unknown number of bits per pixel";
     if (compression > 3) return "a BMP holding JPEG or PNG data, which Windows' picture loader does not show";

@@ -318,12 +318,16 @@ bool ParseQuizSource(const std::string& bytes, QuizSource* source, std::vector<S
                      std::vector<SourceMessage>* warnings) {
     *source = QuizSource();
     const size_t errorsBefore = errors->size(), warningsBefore = warnings->size();
-    if (!CheckEncoding(bytes, errors)) return false;
+    // Lines may end in CR LF, LF or a lone CR (old Mac editors).
+    std::string text = bytes;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) text[i] = '\n';
+    if (!CheckEncoding(text, errors)) return false;
     Parser p;
     p.source = source;
     p.errors = errors;
     p.warnings = warnings;
-    std::istringstream in(bytes);
+    std::istringstream in(text);
     std::string line;
     bool more = true;
     while (more && std::getline(in, line)) {

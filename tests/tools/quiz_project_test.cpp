@@ -8,6 +8,7 @@
 
 #include "tests/tools/media_samples.h"
 #include "tools/file_bytes.h"
+#include "tools/picture_check.h"
 #include "tools/quiz_project.h"
 
 namespace {
@@ -155,6 +156,28 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
 
     EXPECT_FALSE(LoadQuizProject(dir + "/absent.quiz", &project, &errors, &warnings));
     EXPECT_EQ(errors.back(), dir + "/absent.quiz: cannot read the file: No such file or directory");
+}
+
+// A picture cut short before the end of what the player needs is refused, and no check reads past the
+// end of what it was given (the ASan build catches that).
+TEST(QuizProject, RefusesEveryPictureCutShort) {
+    const struct {
+        const char* name;
+        ByteVector whole;
+        size_t needed; // bytes up to the end of what the checks read
+    } cases[] = {
+        {"PNG", TinyPng(), TinyPng().size() - 12}, // the player needs no IEND chunk
+        {"JPEG", TinyJpeg(), 39},                  // SOI, JFIF segment, frame header
+        {"GIF", TinyGif(), 13},
+        {"BMP", TinyBmp(), TinyBmp().size()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PictureProblem(c.whole), "") << c.name;
+        for (size_t size = 0; size < c.needed; ++size) {
+            const ByteVector part(c.whole.begin(), c.whole.begin() + size);
+            EXPECT_NE(PictureProblem(part), "") << c.name << " cut to " << size << " bytes";
+        }
+    }
 }
 
 TEST(QuizProject, FindsMediaFilesBesideTheSource) {

@@ -235,12 +235,17 @@ TEST(QuizSource, RecognisesFilesThatAreNotUtf8) {
     }
 }
 
-TEST(QuizSource, AcceptsAByteOrderMarkAndWindowsLineEndsSilently) {
-    const Parsed parsed = Parse("\xEF\xBB\xBFtitle: T\r\nquestion: Q\r\nanswer: Abcd \r\nscore: s\r\n");
-    ASSERT_TRUE(parsed.ok) << Joined(parsed.errors);
-    EXPECT_EQ(Joined(parsed.warnings), "");
-    EXPECT_EQ(parsed.source.content.title, "T");
-    EXPECT_EQ(parsed.source.content.questions[0].answer1, "Abcd");
+TEST(QuizSource, AcceptsAByteOrderMarkAndEveryLineEndSilently) {
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        const std::string e = end;
+        const Parsed parsed =
+            Parse("\xEF\xBB\xBFtitle: T" + e + "question: Q" + e + "answer: Abcd " + e + "score: s" + e);
+        ASSERT_TRUE(parsed.ok) << Joined(parsed.errors);
+        EXPECT_EQ(Joined(parsed.warnings), "");
+        EXPECT_EQ(parsed.source.content.title, "T");
+        EXPECT_EQ(parsed.source.content.questions[0].answer1, "Abcd");
+        EXPECT_EQ(parsed.source.media[0].line, 2);
+    }
 }
 
 TEST(QuizSource, RefusesTheNinetySeventhQuestion) {
