@@ -98,7 +98,6 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
     const Case cases[] = {
         {"title Capitales\n" + q, "line 1: expected 'key: value'"},
         {"colour: 1 2\n" + q, "line 1: colour must be three numbers from 0 to 255: red green blue"},
-        {"colour: 1 2 300\n" + q, "line 1: colour must be three numbers from 0 to 255: red green blue"},
         {"kind: radio\n" + q, "line 1: kind must be text, pictures, audio or video"},
         {"answers: 3\n" + q, "line 1: answers must be a number from 1 to 2"},
         {"reveal-mode: 7\n" + q, "line 1: reveal-mode must be a number from 0 to 6"},
@@ -112,8 +111,6 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
          "line 2: answer: U+4E2D '\xE4\xB8\xAD' has no Windows-1252 code, which the player cannot show"},
         {"question: " + std::string(260, 'x') + "\nanswer: abcd\n",
          "line 1: question is 260 characters long; at most 259 fit"},
-        {q + "score: " + std::string(260, 's') + "\n",
-         "line 3: score is 260 characters long; at most 259 fit"},
         {"question: q\nanswer: " + std::string(56, 'x') + "\n",
          "line 2: answer is 56 characters long; at most 55 fit in an answer field, so it could never be "
          "typed"},
@@ -126,7 +123,6 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
         {"answers: 2\nkind: pictures\nquestion: q\nanswer: abcd\npicture: p.jpg\n",
          "line 3: question 1 has no answer2 (write answer2: - for a question with one answer)"},
         {"kind: audio\nquestion: q\nanswer: abcd\n", "line 2: question 1 has no sound (picture: FILE)"},
-        {"kind: video\n" + q, "line 2: question 1 has no film (picture: FILE)"},
         {"kind: pictures\nquestion: q\nanswer: abcd\npicture:\n", "line 4: picture needs a file name"},
         {"answers: 2\n" + q, "line 1: a text-list quiz has one answer per question (answers: 1)"},
         {q + "score: 1\nscore: 2\n",
@@ -153,9 +149,6 @@ TEST(QuizSource, WarnsOfWhatTheQuizWillNotUse) {
         {q + "reveal: text\nreveal-mode: 2\n",
          "line 3: reveal texts are shown only in a picture, audio or video "
          "quiz with reveal-mode 2, 3 or 4: reveal is ignored"},
-        {pictures + "reveal: text\nreveal-mode: 1\n",
-         "line 5: reveal texts are shown only in a picture, audio "
-         "or video quiz with reveal-mode 2, 3 or 4: reveal is ignored"},
         {"title: A\ntitle: B\n" + q, "line 2: title given again: this value replaces the one on line 1"},
         {q + "answer: efgh\n", "line 3: answer given again: this value replaces the one on line 2"},
         {"question: q\nanswer: Oui\n",
