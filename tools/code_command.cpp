@@ -1,14 +1,15 @@
 // jorvo-maker code QUIZ OUTDIR [--scramble]
 // Codes a quiz source into the resources the player reads: OUTDIR/patch104.bin (the quiz),
 // OUTDIR/patch105.bin (the score codes), the reward pictures nibble-swapped, and OUTDIR/quiz.rc, a
-// resource script that names them all (for windres).
+// resource script that names them all (for windres). OUTDIR is created when missing.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "quizdata/quiz_coding.h"
 #include "tools/file_bytes.h"
-#include "tools/quiz_source.h"
+#include "tools/quiz_project.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ constexpr int kQuizResource = 104;
 constexpr int kScoreResource = 105;
 constexpr int kFirstMediaId = 400;
 constexpr int kFirstRewardId = 10400;
-
-std::string DirectoryOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-std::string Resolve(const std::string& base, const std::string& path) {
-    return !path.empty() && path[0] == '/' ? path : base + "/" + path;
-}
 
 bool IsPng(const ByteVector& bytes) {
     static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
@@ -44,13 +36,10 @@ bool Fail(const std::string& message) {
 }
 
 // Adds one media file to the script: PNG files as raw data, others as IMG (rewards nibble-swapped).
-bool AddMedia(const std::string& sourceDir, const std::string& outDir, const std::string& file, int id,
-              bool reward, std::string* script) {
-    const std::string path = Resolve(sourceDir, file);
+bool AddMedia(const std::string& quizPath, const std::string& outDir, const std::string& file,
+              const ByteVector& bytes, int id, bool reward, std::string* script) {
+    const std::string path = MediaFilePath(quizPath, file);
     if (path.find('"') != std::string::npos) return Fail("a file name cannot contain '\"': " + path);
-    ByteVector bytes;
-    if (!ReadFileBytes(path, &bytes)) return Fail("cannot read " + path);
-    if (bytes.empty()) return Fail(path + " is empty");
     std::string stored = path;
     const bool png = IsPng(bytes);
     if (reward && !png) {
@@ -70,35 +59,37 @@ bool CodePiece(const ByteVector& text, bool scramble, int* keyPosition, const st
 }
 
 bool Code(const std::string& quizPath, const std::string& outDir, bool scramble) {
-    ByteVector sourceBytes;
-    if (!ReadFileBytes(quizPath, &sourceBytes)) return Fail("cannot read " + quizPath);
-    QuizSource source;
-    std::string error;
-    if (!ParseQuizSource(std::string(sourceBytes.begin(), sourceBytes.end()), &source, &error))
-        return Fail(quizPath + ": " + error);
+    // Every file is read and checked before anything is written.
+    QuizProject project;
+    std::vector<std::string> errors, warnings;
+    const bool loaded = LoadQuizProject(quizPath, &project, &errors, &warnings);
+    for (const std::string& warning : warnings)
+        std::fprintf(stderr, "warning: %s\n", warning.c_str());
+    for (const std::string& error : errors)
+        std::fprintf(stderr, "error: %s\n", error.c_str());
+    if (!loaded) return false;
+    const QuizSource& source = project.source;
 
-    const std::string problem = DescribeQuizProblem(source.content);
-    if (!problem.empty()) return Fail(quizPath + ": " + problem);
+    std::error_code made;
+    std::filesystem::create_directories(outDir, made);
+    if (made) return Fail("cannot create " + outDir + ": " + made.message());
 
     // One score line per possible score, so that every score finds its line (empty when not given).
     std::vector<std::string> scores = source.content.scoreMessages;
     scores.resize(source.content.questions.size());
 
-    // The media first: a missing file stops the command before anything is written but reward copies.
     const std::string quizFile = outDir + "/patch104.bin";
     const std::string scoreFile = outDir + "/patch105.bin";
     std::string script = "// Coded from " + quizPath + " by jorvo-maker code.\n";
     script += std::to_string(kQuizResource) + " PATCH \"" + quizFile + "\"\n";
     script += std::to_string(kScoreResource) + " PATCH \"" + scoreFile + "\"\n";
-    const std::string sourceDir = DirectoryOf(quizPath);
     for (size_t i = 0; i < source.media.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        const QuestionMedia& media = source.media[i];
-        if (!media.picture.empty() &&
-            !AddMedia(sourceDir, outDir, media.picture, kFirstMediaId + n, false, &script))
+        if (!project.media[i].empty() && !AddMedia(quizPath, outDir, source.media[i].picture,
+                                                   project.media[i], kFirstMediaId + n, false, &script))
             return false;
-        if (!media.reward.empty() &&
-            !AddMedia(sourceDir, outDir, media.reward, kFirstRewardId + n, true, &script))
+        if (!project.rewards[i].empty() && !AddMedia(quizPath, outDir, source.media[i].reward,
+                                                     project.rewards[i], kFirstRewardId + n, true, &script))
             return false;
     }
 
@@ -116,7 +107,8 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
 int RunCodeCommand(int argc, char** argv) {
     const bool scramble = argc == 3 && !std::strcmp(argv[2], "--scramble");
     if (argc != 2 && !scramble) {
-        std::fprintf(stderr, "usage: jorvo-maker code QUIZ OUTDIR [--scramble]\n");
+        std::fprintf(stderr, "usage: jorvo-maker code QUIZ OUTDIR [--scramble]\n"
+                             "(jorvo-maker code --help tells more)\n");
         return 2;
     }
     return Code(argv[0], argv[1], scramble) ? 0 : 1;

@@ -1,4 +1,5 @@
-// Every command of the authoring tool, one line each.
+// Every command of the authoring tool, one line each: its name, then its arguments and, after three
+// spaces, what it does (`jorvo-maker help` and `jorvo-maker COMMAND --help` print these).
 #include "tools/commands.h"
 
 int RunVersionCommand(int argc, char** argv);
@@ -11,7 +12,8 @@ const MakerCommand kMakerCommands[] = {
     {"judge", "ACCEPTED TYPED   the verdict the player gives to TYPED", RunJudgeCommand},
     {"code", "QUIZ OUTDIR [--scramble]   code a quiz source into the player's resources", RunCodeCommand},
     {"builtin", "LINK FOOTER OUT.cpp   write the player's built-in block", RunBuiltinCommand},
-    {"picture", "IN.png OUT.bmp   the bitmap the player makes of a PNG picture, as a BMP file", RunPictureCommand},
-    {"version", "", RunVersionCommand},
+    {"picture", "IN.png OUT.bmp   the bitmap the player makes of a PNG picture, as a BMP file",
+     RunPictureCommand},
+    {"version", "   print the tool's version (also: jorvo-maker --version)", RunVersionCommand},
 };
 const int kMakerCommandCount = sizeof kMakerCommands / sizeof kMakerCommands[0];

@@ -72,6 +72,14 @@ bool NextCodePoint(const std::string& text, size_t* pos, uint32_t* codePoint) {
 
 } // namespace
 
+size_t FindInvalidUtf8(const std::string& text) {
+    size_t pos = 0;
+    uint32_t codePoint;
+    while (pos < text.size())
+        if (!NextCodePoint(text, &pos, &codePoint)) return pos;
+    return std::string::npos;
+}
+
 bool Utf8ToCp1252(const std::string& utf8, std::string* cp1252, std::string* error) {
     cp1252->clear();
     size_t pos = 0;

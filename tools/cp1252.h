@@ -9,3 +9,6 @@ bool Utf8ToCp1252(const std::string& utf8, std::string* cp1252, std::string* err
 
 // Converts Windows-1252 to UTF-8; every byte has a meaning (the five unassigned ones map to C1 controls).
 std::string Cp1252ToUtf8(const std::string& cp1252);
+
+// Offset of the first byte that does not start a well-formed UTF-8 sequence, or std::string::npos.
+size_t FindInvalidUtf8(const std::string& text);

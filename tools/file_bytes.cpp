@@ -18,7 +18,8 @@ bool ReadFileBytes(const std::string& path, ByteVector* bytes) {
 bool WriteFileBytes(const std::string& path, const ByteVector& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // An empty vector may hold no buffer at all, which fwrite must not be handed.
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
 

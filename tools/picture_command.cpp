@@ -3,10 +3,13 @@
 // The BMP is top-down, with the colour table of palette and grey images; 32-bit pixels keep alpha.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "media/png_decoder.h"
 #include "tools/file_bytes.h"
+#include "tools/media_format.h"
+#include "tools/picture_check.h"
 
 namespace {
 
@@ -84,9 +87,20 @@ int RunPictureCommand(int argc, char** argv) {
         return 1;
     }
     ByteVector bmp;
+    const MediaFormat format = SniffMediaFormat(png);
+    if (format.kind == MediaKind::Picture && std::strcmp(format.name, "PNG") != 0) {
+        // Windows decodes these in the player; this command shows the player's own PNG decoding only.
+        const std::string problem = PictureProblem(png);
+        std::fprintf(stderr, "jorvo-maker picture: %s is a %s picture: %s\n", argv[0], format.name,
+                     problem.empty() ? "the player shows it through Windows' picture loader; this command "
+                                       "only shows what the player makes of PNG pictures"
+                                     : problem.c_str());
+        return 1;
+    }
     const uint32_t error = DecodeToBmp(png, &bmp);
     if (error) {
-        std::fprintf(stderr, "jorvo-maker picture: %s: %s\n", argv[0], PngErrorName(error));
+        std::fprintf(stderr, "jorvo-maker picture: %s: %s (%s)\n", argv[0], DescribePngError(error),
+                     PngErrorName(error));
         return 1;
     }
     if (!WriteFileBytes(argv[1], bmp)) {

@@ -16,7 +16,12 @@ struct QuizProject {
 };
 
 // Reads the quiz source at `quizPath` (media paths relative to its folder) and every media file it
-// names. Problems go to `errors` and `warnings` as "FILE:LINE: what" (or "FILE: what" when no line
-// applies); answers true when there is no error. Prints nothing.
+// names, and checks each file against the quiz's kind. Problems go to `errors` and `warnings` as
+// "FILE:LINE: what" (or "FILE: what" when no line applies); answers true when there is no error.
+// Prints nothing. Files the quiz would not use (a picture in a text list) are not read.
 bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vector<std::string>* errors,
                      std::vector<std::string>* warnings);
+
+// Where a media file named in the quiz source lies: relative names are taken from the source's folder
+// (either slash separates folders, for the Windows build).
+std::string MediaFilePath(const std::string& quizPath, const std::string& file);

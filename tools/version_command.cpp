@@ -1,3 +1,4 @@
+// jorvo-maker version (or --version): the tool's version, from the project's.
 #include <cstdio>
 
 int RunVersionCommand(int, char**) {

@@ -3,11 +3,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <string>
+#include <sys/wait.h>
 
 #include "quizdata/quiz_document.h"
 #include "quizdata/quiz_loader.h"
 #include "tests/quizdata/fake_resources.h"
+#include "tests/tools/media_samples.h"
 #include "tools/file_bytes.h"
 
 int RunCodeCommand(int argc, char** argv);
@@ -26,6 +29,16 @@ int RunCommand(int (*command)(int, char**), std::vector<std::string> arguments) 
     for (std::string& a : arguments)
         argv.push_back(&a[0]);
     return command(static_cast<int>(argv.size()), argv.data());
+}
+
+size_t CountFiles(const std::string& dir) {
+    DIR* folder = opendir(dir.c_str());
+    if (!folder) return 0;
+    size_t count = 0;
+    while (const dirent* entry = readdir(folder))
+        count += entry->d_name[0] != '.';
+    closedir(folder);
+    return count;
 }
 
 std::string ReadText(const std::string& path) {
@@ -64,18 +77,20 @@ void CodeQuiz(bool scramble, CodedQuiz* coded) {
     const std::string dir = MakeScratchDirectory();
     ASSERT_FALSE(dir.empty());
     ASSERT_TRUE(WriteFileText(dir + "/art.quiz", kQuiz));
-    ASSERT_TRUE(WriteFileBytes(dir + "/joconde.jpg", {0xFF, 0xD8, 0xFF, 0xE0}));
-    ASSERT_TRUE(WriteFileBytes(dir + "/louvre.jpg", {0xFF, 0xD8, 0x12, 0xAB}));
-    ASSERT_TRUE(WriteFileBytes(dir + "/guernica.png", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0}));
-    std::vector<std::string> arguments = {dir + "/art.quiz", dir};
+    ASSERT_TRUE(WriteFileBytes(dir + "/joconde.jpg", TinyJpeg()));
+    ASSERT_TRUE(WriteFileBytes(dir + "/louvre.jpg", TinyGif()));
+    ASSERT_TRUE(WriteFileBytes(dir + "/guernica.png", TinyPng()));
+    // The output folder is made when missing.
+    std::vector<std::string> arguments = {dir + "/art.quiz", dir + "/out"};
     if (scramble) arguments.push_back("--scramble");
     ASSERT_EQ(RunCommand(RunCodeCommand, arguments), 0);
 
     coded->directory = dir;
+    ASSERT_EQ(CountFiles(dir + "/out"), 4u); // the two pieces, the reward copy and the script
     int keyPosition = 0;
     coded->resources.block = CodeBuiltInBlock("lien", "pied", false, keyPosition);
-    ASSERT_TRUE(ReadFileBytes(dir + "/patch104.bin", &coded->resources.pieces[kQuizPieceId]));
-    ASSERT_TRUE(ReadFileBytes(dir + "/patch105.bin", &coded->resources.pieces[kScorePieceId]));
+    ASSERT_TRUE(ReadFileBytes(dir + "/out/patch104.bin", &coded->resources.pieces[kQuizPieceId]));
+    ASSERT_TRUE(ReadFileBytes(dir + "/out/patch105.bin", &coded->resources.pieces[kScorePieceId]));
 }
 
 TEST(CodeCommand, TheLoaderReadsBackEveryFieldPlainOrScrambled) {
@@ -114,16 +129,20 @@ TEST(CodeCommand, NamesEveryMediaFileInTheResourceScript) {
     CodeQuiz(false, &coded);
     if (HasFatalFailure()) return;
     const std::string& dir = coded.directory;
-    const std::string script = ReadText(dir + "/quiz.rc");
+    const std::string out = dir + "/out";
+    const std::string script = ReadText(out + "/quiz.rc");
     for (const std::string& line :
-         {"104 PATCH \"" + dir + "/patch104.bin\"", "105 PATCH \"" + dir + "/patch105.bin\"",
-          "401 IMG \"" + dir + "/joconde.jpg\"", "10401 IMG \"" + dir + "/reward10401.bin\"",
+         {"104 PATCH \"" + out + "/patch104.bin\"", "105 PATCH \"" + out + "/patch105.bin\"",
+          "401 IMG \"" + dir + "/joconde.jpg\"", "10401 IMG \"" + out + "/reward10401.bin\"",
           "402 RCDATA \"" + dir + "/guernica.png\""})
         EXPECT_NE(script.find(line + "\n"), std::string::npos) << line << "\nin:\n" << script;
     EXPECT_EQ(script.find("10402"), std::string::npos);
     ByteVector swapped;
-    ASSERT_TRUE(ReadFileBytes(dir + "/reward10401.bin", &swapped));
-    EXPECT_EQ(swapped, (ByteVector{0xFF, 0x8D, 0x21, 0xBA}));
+    ASSERT_TRUE(ReadFileBytes(out + "/reward10401.bin", &swapped));
+    ASSERT_EQ(swapped.size(), TinyGif().size());
+    EXPECT_EQ(swapped[0], 0x74); // 'G' with its halves exchanged
+    EXPECT_EQ(swapped[5], 0x16); // 'a'
+    EXPECT_EQ(swapped.back(), 0xB3);
 }
 
 TEST(CodeCommand, RefusesAQuizItCannotCodeWithoutWritingIt) {
@@ -131,19 +150,29 @@ TEST(CodeCommand, RefusesAQuizItCannotCodeWithoutWritingIt) {
     struct Case {
         const char* what;
         std::string quiz;
+        std::string message; // after "FILE:"
     } cases[] = {
-        {"source mistake", "kind: radio\n"},
-        {"missing picture file", "kind: pictures\nquestion: q\nanswer: a\npicture: absent.jpg\n"},
+        {"source mistake", "kind: radio\n", "1: kind must be"},
+        {"missing picture file", "kind: pictures\nquestion: q\nanswer: abcd\npicture: absent.jpg\n",
+         "4: cannot read absent.jpg"},
+        {"text given as a picture", "kind: pictures\nquestion: q\nanswer: abcd\npicture: bad.quiz\n",
+         "4: bad.quiz is not a picture"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(WriteFileText(dir + "/bad.quiz", c.quiz));
+        testing::internal::CaptureStderr();
         EXPECT_NE(RunCommand(RunCodeCommand, {dir + "/bad.quiz", dir}), 0) << c.what;
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("error: " + dir + "/bad.quiz:" + c.message),
+                  std::string::npos)
+            << c.what;
         ByteVector written;
         EXPECT_FALSE(ReadFileBytes(dir + "/quiz.rc", &written)) << c.what;
         EXPECT_FALSE(ReadFileBytes(dir + "/patch104.bin", &written)) << c.what;
     }
+    testing::internal::CaptureStderr();
     EXPECT_NE(RunCommand(RunCodeCommand, {dir + "/absent.quiz", dir}), 0);
     EXPECT_EQ(RunCommand(RunCodeCommand, {"only-one-argument"}), 2);
+    testing::internal::GetCapturedStderr();
 }
 
 // The generated definition holds 70 bytes that the loader decodes into the two texts.
@@ -176,6 +205,93 @@ TEST(BuiltinCommand, WritesABlockTheLoaderReads) {
         RunCommand(RunBuiltinCommand, {"https://a-link-that-is-far-too-long.example", "x", dir + "/c.cpp"}),
         0);
     EXPECT_NE(RunCommand(RunBuiltinCommand, {"a|b", "x", dir + "/c.cpp"}), 0);
+}
+
+struct MakerRun {
+    int code;
+    std::string printed; // standard output
+};
+
+// Runs the built tool through the shell, as an author does.
+MakerRun RunMaker(const std::string& arguments, bool withErrors = false) {
+    const std::string command =
+        std::string(JORVO_MAKER) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return {-1, ""};
+    std::string printed;
+    char chunk[256];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        printed.append(chunk, got);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, printed};
+}
+
+TEST(MakerCommandLine, HelpAndVersionAnswerZero) {
+    const struct {
+        const char* arguments;
+        int code;
+        const char* printed;
+    } cases[] = {
+        {"--help", 0, "\n  jorvo-maker version   print the tool's version"},
+        {"-h", 0, "\n  jorvo-maker code QUIZ OUTDIR [--scramble]   code a quiz source"},
+        {"--version", 0, "jorvo-maker 0."},
+        {"code --help", 0, "usage: jorvo-maker code QUIZ OUTDIR [--scramble]\n  code a quiz source"},
+        {"help builtin", 0, "usage: jorvo-maker builtin LINK FOOTER OUT.cpp\n"},
+        {"", 2, ""},
+        {"nonsense", 2, ""},
+        {"code one-argument", 2, ""},
+    };
+    for (const auto& c : cases) {
+        const MakerRun run = RunMaker(c.arguments);
+        EXPECT_EQ(run.code, c.code) << c.arguments;
+        EXPECT_NE(run.printed.find(c.printed), std::string::npos) << c.arguments << " printed:\n"
+                                                                  << run.printed;
+    }
+}
+
+// Every command the listing names has a description and answers its own --help.
+TEST(MakerCommandLine, EveryListedCommandAnswersHelp) {
+    const MakerRun listing = RunMaker("help");
+    ASSERT_EQ(listing.code, 0);
+    const std::string prefix = "\n  jorvo-maker ";
+    int commands = 0;
+    for (size_t at = listing.printed.find(prefix); at != std::string::npos;
+         at = listing.printed.find(prefix, at + 1)) {
+        const size_t nameStart = at + prefix.size();
+        const size_t lineEnd = listing.printed.find('\n', nameStart);
+        const std::string line = listing.printed.substr(nameStart, lineEnd - nameStart);
+        const std::string name = line.substr(0, line.find(' '));
+        EXPECT_NE(line.find("   "), std::string::npos) << "no description: " << line;
+        const MakerRun help = RunMaker(name + " --help");
+        EXPECT_EQ(help.code, 0) << name;
+        EXPECT_EQ(help.printed.rfind("usage: jorvo-maker " + name, 0), 0u) << help.printed;
+        ++commands;
+    }
+    EXPECT_GE(commands, 5);
+}
+
+// Pictures the command cannot show are refused in words, not with the decoder's error code alone.
+TEST(MakerCommandLine, PictureExplainsWhatItCannotShow) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileBytes(dir + "/flag.jpg", TinyJpeg()));
+    ASSERT_TRUE(WriteFileBytes(dir + "/progressive.jpg", TinyJpeg(0xC2)));
+    ASSERT_TRUE(WriteFileText(dir + "/notes.txt", "not a picture\n"));
+    const struct {
+        const char* file;
+        const char* printed;
+    } cases[] = {
+        {"flag.jpg", "flag.jpg is a JPEG picture: the player shows it through Windows' picture loader"},
+        {"progressive.jpg", "progressive.jpg is a JPEG picture: a progressive JPEG"},
+        {"notes.txt", "notes.txt: not a PNG picture, or its picture data is damaged"},
+    };
+    for (const auto& c : cases) {
+        const MakerRun run = RunMaker("picture " + dir + "/" + c.file + " " + dir + "/out.bmp", true);
+        EXPECT_EQ(run.code, 1) << c.file;
+        EXPECT_NE(run.printed.find(c.printed), std::string::npos) << run.printed;
+    }
+    ByteVector written;
+    EXPECT_FALSE(ReadFileBytes(dir + "/out.bmp", &written));
 }
 
 } // namespace

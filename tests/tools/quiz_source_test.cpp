@@ -30,11 +30,36 @@ const char* kTwoAnswerQuiz = "# a comment\n"
                              "score: un\n"
                              "score: deux\n";
 
-TEST(QuizSource, ReadsEveryKeyIntoTheQuiz) {
+struct Parsed {
     QuizSource source;
-    std::string error;
-    ASSERT_TRUE(ParseQuizSource(kTwoAnswerQuiz, &source, &error)) << error;
-    const QuizContent& quiz = source.content;
+    std::vector<SourceMessage> errors, warnings;
+    bool ok;
+};
+
+Parsed Parse(const std::string& text) {
+    Parsed parsed;
+    parsed.ok = ParseQuizSource(text, &parsed.source, &parsed.errors, &parsed.warnings);
+    return parsed;
+}
+
+bool Holds(const std::vector<SourceMessage>& messages, const std::string& expected) {
+    for (const SourceMessage& m : messages)
+        if (FormatSourceMessage(m) == expected) return true;
+    return false;
+}
+
+std::string Joined(const std::vector<SourceMessage>& messages) {
+    std::string all;
+    for (const SourceMessage& m : messages)
+        all += FormatSourceMessage(m) + "\n";
+    return all;
+}
+
+TEST(QuizSource, ReadsEveryKeyIntoTheQuizWithoutAWarning) {
+    const Parsed parsed = Parse(kTwoAnswerQuiz);
+    ASSERT_TRUE(parsed.ok) << Joined(parsed.errors);
+    EXPECT_EQ(Joined(parsed.warnings), "");
+    const QuizContent& quiz = parsed.source.content;
     EXPECT_EQ(quiz.title, "Peintres");
     EXPECT_EQ(quiz.quizKind, 1);
     EXPECT_EQ(quiz.answersPerQuestion, 2);
@@ -50,70 +75,180 @@ TEST(QuizSource, ReadsEveryKeyIntoTheQuiz) {
     EXPECT_EQ(quiz.questions[0].answer2, "XVIe");
     EXPECT_EQ(quiz.questions[0].revealText, "Au Louvre");
     EXPECT_EQ(quiz.questions[1].answer2, "-");
-    ASSERT_EQ(source.media.size(), 2u);
-    EXPECT_EQ(source.media[0].picture, "joconde.jpg");
-    EXPECT_EQ(source.media[0].reward, "louvre.jpg");
-    EXPECT_EQ(source.media[1].reward, "");
+    const std::vector<QuestionMedia>& media = parsed.source.media;
+    ASSERT_EQ(media.size(), 2u);
+    EXPECT_EQ(media[0].picture, "joconde.jpg");
+    EXPECT_EQ(media[0].reward, "louvre.jpg");
+    EXPECT_EQ(media[1].reward, "");
+    EXPECT_EQ(media[0].line, 11);
+    EXPECT_EQ(media[0].pictureLine, 15);
+    EXPECT_EQ(media[0].rewardLine, 16);
+    EXPECT_EQ(media[1].line, 17);
     EXPECT_EQ(quiz.scoreMessages, (std::vector<std::string>{"un", "deux"}));
 }
 
-struct BadSource {
-    const char* text;
-    const char* expected; // part of the error
+struct Case {
+    std::string text;
+    std::string expected; // one whole message, "line N: ..."
 };
 
-// An author's mistake is named with its line, before anything is written.
+// An author's mistake is named with its own line, before anything is written.
 TEST(QuizSource, NamesTheLineOfEachMistake) {
-    const std::string longText(260, 'x');
-    const std::string longAnswer(56, 'x');
-    const std::string tooLong = "question: " + longText + "\nanswer: a\n";
-    const std::string answerTooLong = "question: q\nanswer: " + longAnswer + "\n";
-    const BadSource cases[] = {
-        {"title Capitales\n", "line 1: expected 'key: value'"},
-        {"colour: 1 2\nquestion: q\nanswer: a\n", "line 1: colour"},
-        {"colour: 1 2 300\nquestion: q\nanswer: a\n", "line 1: colour"},
-        {"kind: radio\n", "line 1: kind"},
-        {"answers: 3\n", "line 1: answers must be a number from 1 to 2"},
-        {"reveal-mode: 7\n", "line 1: reveal-mode"},
-        {"nonsense: 1\n", "line 1: unknown key 'nonsense'"},
-        {"answer: Paris\n", "line 1: 'answer' belongs to a question"},
-        {"question: q\nanswer: a|b\n", "line 2: answer: the character '|'"},
-        {"question: q\nanswer: \xE4\xB8\xAD\n", "line 2: answer: U+4E2D"},
-        {tooLong.c_str(), "line 1: question is 260 characters long; at most 259 fit"},
-        {answerTooLong.c_str(), "line 2: answer is 56 characters long; at most 55 fit"},
+    const std::string q = "question: q\nanswer: abcd\n";
+    const Case cases[] = {
+        {"title Capitales\n" + q, "line 1: expected 'key: value'"},
+        {"colour: 1 2\n" + q, "line 1: colour must be three numbers from 0 to 255: red green blue"},
+        {"kind: radio\n" + q, "line 1: kind must be text, pictures, audio or video"},
+        {"answers: 3\n" + q, "line 1: answers must be a number from 1 to 2"},
+        {"reveal-mode: 7\n" + q, "line 1: reveal-mode must be a number from 0 to 6"},
+        {"nonsense: 1\n" + q, "line 1: unknown key 'nonsense'"},
+        {"answer: Paris\n" + q, "line 1: 'answer' belongs to a question: write 'question: ...' first"},
+        {"question: q\nanswer: a|b\n",
+         "line 2: answer: the character '|' cannot be used (the player's data separates fields with it)"},
+        {"title: x|y\n" + q,
+         "line 1: title: the character '|' cannot be used (the player's data separates fields with it)"},
+        {"question: q\nanswer: \xE4\xB8\xAD\n",
+         "line 2: answer: U+4E2D '\xE4\xB8\xAD' has no Windows-1252 code, which the player cannot show"},
+        {"question: " + std::string(260, 'x') + "\nanswer: abcd\n",
+         "line 1: question is 260 characters long; at most 259 fit"},
+        {"question: q\nanswer: " + std::string(56, 'x') + "\n",
+         "line 2: answer is 56 characters long; at most 55 fit in an answer field, so it could never be "
+         "typed"},
+        {"question: q\nanswer: Paris\xC2\xA0\n", "line 2: answer starts or ends with a non-breaking space, "
+                                                 "so it could never be judged right: delete it"},
         {"title: t\n", "the quiz has no question"},
-        {"question: q\n", "question 1 has no answer"},
-        {"answers: 2\nkind: pictures\nquestion: q\nanswer: a\npicture: p.jpg\n", "question 1 has no answer2"},
-        {"kind: audio\nquestion: q\nanswer: a\n", "question 1 has no picture"},
-        {"answers: 2\nquestion: q\nanswer: a\nanswer2: b\n", "a text quiz has one answer per question"},
-        {"question: q\nanswer: a\nscore: 1\nscore: 2\n", "2 score lines for 1 questions"},
+        // The question's own line, not the end of the file.
+        {"title: t\nquestion: q1\n\nquestion: q2\nanswer: abcd\n# end\n\n",
+         "line 2: question 1 has no answer"},
+        {"answers: 2\nkind: pictures\nquestion: q\nanswer: abcd\npicture: p.jpg\n",
+         "line 3: question 1 has no answer2 (write answer2: - for a question with one answer)"},
+        {"kind: audio\nquestion: q\nanswer: abcd\n", "line 2: question 1 has no sound (picture: FILE)"},
+        {"kind: pictures\nquestion: q\nanswer: abcd\npicture:\n", "line 4: picture needs a file name"},
+        {"answers: 2\n" + q, "line 1: a text-list quiz has one answer per question (answers: 1)"},
+        {q + "score: 1\nscore: 2\n",
+         "line 4: 2 score lines for 1 questions: at most one per possible score, 1 to 1"},
     };
-    for (const BadSource& c : cases) {
-        QuizSource source;
-        std::string error;
-        EXPECT_FALSE(ParseQuizSource(c.text, &source, &error)) << c.text;
-        EXPECT_NE(error.find(c.expected), std::string::npos)
-            << "got: " << error << "\nwanted: " << c.expected;
+    for (const Case& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        EXPECT_FALSE(parsed.ok) << c.text;
+        EXPECT_TRUE(Holds(parsed.errors, c.expected)) << c.text << "\ngot:\n" << Joined(parsed.errors);
+    }
+}
+
+// Keys that would do nothing, and answers the judge treats in ways the author may not expect.
+TEST(QuizSource, WarnsOfWhatTheQuizWillNotUse) {
+    const std::string q = "question: q\nanswer: abcd\n";
+    const std::string pictures = "kind: pictures\nquestion: q\nanswer: abcd\npicture: p.png\n"; // lines 1-4
+    const Case cases[] = {
+        {q + "answer2: other\n", "line 3: a text-list quiz has one answer per question: answer2 is ignored"},
+        {pictures + "answer2: other\n",
+         "line 5: the quiz has one answer per question (answers: 1): answer2 is ignored"},
+        {q + "picture: p.png\n", "line 3: a text-list quiz shows no picture: picture is ignored"},
+        {pictures + "reward: r.png\n", "line 5: reward pictures are shown only in a picture quiz with "
+                                       "reveal-mode 1 or 3: reward is ignored"},
+        {q + "reveal: text\nreveal-mode: 2\n",
+         "line 3: reveal texts are shown only in a picture, audio or video "
+         "quiz with reveal-mode 2, 3 or 4: reveal is ignored"},
+        {"title: A\ntitle: B\n" + q, "line 2: title given again: this value replaces the one on line 1"},
+        {q + "answer: efgh\n", "line 3: answer given again: this value replaces the one on line 2"},
+        {"question: q\nanswer: Oui\n",
+         "line 2: the answer 'Oui' has 3 characters or fewer: a wrong try shows FAUX, never a hint"},
+        {"question: q\nanswer: abcd\nquestion: r\nanswer: efgh\nscore: un\n",
+         "line 5: 1 score lines for 2 questions: a score above 1 shows no code"},
+        {"question: q\nanswer: c\xC5\x93ur\n", "line 2: answer: few players can type '\xC5\x93': one who "
+                                               "types it as two letters is not judged right"},
+        {"question: q\nanswer: l\xE2\x80\x99\xC3\xA9"
+         "cole\n",
+         "line 2: answer: the typographic apostrophe \xE2\x80\x99 was replaced with ', the character players "
+         "type"},
+    };
+    for (const Case& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        EXPECT_TRUE(parsed.ok) << c.text << Joined(parsed.errors);
+        EXPECT_TRUE(Holds(parsed.warnings, c.expected)) << c.text << "\ngot:\n" << Joined(parsed.warnings);
+    }
+}
+
+// What a warned key leaves in the quiz: the later of two values, and nothing of an ignored file.
+TEST(QuizSource, IgnoredKeysLeaveNothingAndTheLastValueWins) {
+    const Parsed parsed =
+        Parse("title: A\ntitle: B\nquestion: q\nanswer: abcd\nanswer: efgh\npicture: p.png\n");
+    ASSERT_TRUE(parsed.ok) << Joined(parsed.errors);
+    EXPECT_EQ(parsed.source.content.title, "B");
+    EXPECT_EQ(parsed.source.content.questions[0].answer1, "efgh");
+    EXPECT_EQ(parsed.source.media[0].picture, "");
+    EXPECT_EQ(parsed.source.media[0].pictureLine, 6);
+}
+
+// Pasted from a word processor: stored as a keyboard types it, so that the player can be judged right.
+TEST(QuizSource, StoresTheKeyboardCharacterForTypographicQuotes) {
+    const struct {
+        const char* answer;
+        const char* stored; // Windows-1252
+    } cases[] = {
+        {"l\xE2\x80\x99\xC3\xA9"
+         "cole",
+         "l'\xE9"
+         "cole"},
+        {"\xE2\x80\x98oui\xE2\x80\x99", "'oui'"},
+        {"\xE2\x80\x9C"
+         "Casablanca\xE2\x80\x9D",
+         "\"Casablanca\""},
+        {"\xC2\xAB\xC2\xA0Tintin\xC2\xA0\xC2\xBB", "\" Tintin \""},
+    };
+    for (const auto& c : cases) {
+        const Parsed parsed = Parse(std::string("question: q\nanswer: ") + c.answer + "\n");
+        ASSERT_TRUE(parsed.ok) << c.answer << Joined(parsed.errors);
+        EXPECT_EQ(parsed.source.content.questions[0].answer1, c.stored);
+        EXPECT_FALSE(parsed.warnings.empty()) << c.answer;
+    }
+    // Question texts are shown, not typed: they keep their typography.
+    const Parsed shown = Parse("question: l\xE2\x80\x99"
+                               "eau\nanswer: abcd\n");
+    EXPECT_EQ(shown.source.content.questions[0].questionText, "l\x92"
+                                                              "eau");
+}
+
+TEST(QuizSource, RecognisesFilesThatAreNotUtf8) {
+    const std::string latin1 = "title: T\nquestion: q\nanswer: caf\xE9\n";
+    const Case cases[] = {
+        {std::string("\xFF\xFEt\0i\0", 6), "the file is saved as UTF-16: save the file as UTF-8"},
+        {std::string("\xFE\xFF\0t\0i", 6), "the file is saved as UTF-16: save the file as UTF-8"},
+        {std::string("t\0i\0t\0", 6),
+         "the file holds NUL bytes, as UTF-16 text does: save the file as UTF-8"},
+        {latin1,
+         "line 3: byte 0xE9 is not UTF-8: the file seems saved as Latin-1 or Windows-1252; save the file "
+         "as UTF-8"},
+    };
+    for (const Case& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        EXPECT_FALSE(parsed.ok);
+        ASSERT_EQ(parsed.errors.size(), 1u) << Joined(parsed.errors);
+        EXPECT_EQ(FormatSourceMessage(parsed.errors[0]), c.expected);
+    }
+}
+
+TEST(QuizSource, AcceptsAByteOrderMarkAndEveryLineEndSilently) {
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        const std::string e = end;
+        const Parsed parsed =
+            Parse("\xEF\xBB\xBFtitle: T" + e + "question: Q" + e + "answer: Abcd " + e + "score: s" + e);
+        ASSERT_TRUE(parsed.ok) << Joined(parsed.errors);
+        EXPECT_EQ(Joined(parsed.warnings), "");
+        EXPECT_EQ(parsed.source.content.title, "T");
+        EXPECT_EQ(parsed.source.content.questions[0].answer1, "Abcd");
+        EXPECT_EQ(parsed.source.media[0].line, 2);
     }
 }
 
 TEST(QuizSource, RefusesTheNinetySeventhQuestion) {
     std::string text;
     for (int i = 0; i < 97; ++i)
-        text += "question: q\nanswer: a\n";
-    QuizSource source;
-    std::string error;
-    EXPECT_FALSE(ParseQuizSource(text, &source, &error));
-    EXPECT_NE(error.find("line 193: a quiz holds at most 96 questions"), std::string::npos) << error;
-}
-
-TEST(QuizSource, AcceptsAByteOrderMarkAndWindowsLineEnds) {
-    QuizSource source;
-    std::string error;
-    ASSERT_TRUE(ParseQuizSource("\xEF\xBB\xBFtitle: T\r\nquestion: Q\r\nanswer: A \r\n", &source, &error))
-        << error;
-    EXPECT_EQ(source.content.title, "T");
-    EXPECT_EQ(source.content.questions[0].answer1, "A");
+        text += "question: q\nanswer: abcd\n";
+    const Parsed parsed = Parse(text);
+    EXPECT_FALSE(parsed.ok);
+    ASSERT_EQ(parsed.errors.size(), 1u);
+    EXPECT_EQ(FormatSourceMessage(parsed.errors[0]), "line 193: a quiz holds at most 96 questions");
 }
 
 } // namespace

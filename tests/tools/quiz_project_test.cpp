@@ -1,0 +1,202 @@
+// Quiz sources read with their media files: every file checked against the quiz's kind, every problem
+// named by file and line, and the demo quizzes passing the same checks.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <dirent.h>
+#include <string>
+
+#include "tests/tools/media_samples.h"
+#include "tools/file_bytes.h"
+#include "tools/picture_check.h"
+#include "tools/quiz_project.h"
+
+namespace {
+
+std::string MakeScratchDirectory() {
+    char pattern[] = "/tmp/jorvo-project-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    return made ? made : "";
+}
+
+std::string Joined(const std::vector<std::string>& messages) {
+    std::string all;
+    for (const std::string& m : messages)
+        all += m + "\n";
+    return all;
+}
+
+bool Holds(const std::vector<std::string>& messages, const std::string& expected) {
+    for (const std::string& m : messages)
+        if (m == expected) return true;
+    return false;
+}
+
+// A one-question quiz of `kind` whose question names `file` on line 4 (and a reward on line 5 when given).
+std::string OneQuestion(const char* kind, const char* file, const char* reward = nullptr) {
+    std::string text =
+        std::string("kind: ") + kind + "\nreveal-mode: 1\nquestion: q\npicture: " + file + "\n";
+    if (reward) text += std::string("reward: ") + reward + "\n";
+    return text + "answer: abcd\nscore: s\n";
+}
+
+struct MediaCase {
+    const char* kind;
+    ByteVector bytes;     // written as the question's file
+    std::string expected; // after "DIR/q.quiz:4: media.bin"; empty when the file is accepted
+};
+
+TEST(QuizProject, ChecksEveryMediaFileAgainstTheQuizKind) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_FALSE(dir.empty());
+    ByteVector truncatedBmp = TinyBmp();
+    truncatedBmp.resize(56);
+    ByteVector brokenPng = TinyPng();
+    brokenPng[48] = 7; // the first row's filter type: none such exists
+    const std::string pictures = " a PNG, JPEG, GIF or BMP picture";
+    const MediaCase cases[] = {
+        {"pictures", TinyPng(), ""},
+        {"pictures", TinyJpeg(), ""},
+        {"pictures", TinyGif(), ""},
+        {"pictures", TinyBmp(), ""},
+        {"audio", SoundOrFilm("WAV"), ""},
+        {"audio", SoundOrFilm("MP3frame"), ""},
+        {"audio", SoundOrFilm("WMA"), ""},
+        {"video", SoundOrFilm("WMV"), ""},
+        {"video", SoundOrFilm("AVI"), ""},
+        {"video", SoundOrFilm("MPEG"), ""},
+        {"pictures", ByteVector{'h', 'e', 'l', 'l', 'o', '\n'},
+         " is not a picture, sound or film the player knows: a picture quiz needs" + pictures},
+        {"pictures", ByteVector(), " is empty"},
+        {"pictures", SoundOrFilm("WAV"), " is a sound (WAV), but a picture quiz needs" + pictures},
+        {"audio", TinyPng(), " is a picture (PNG), but an audio quiz needs a WAV, MP3, WMA or MIDI sound"},
+        {"audio", SoundOrFilm("AVI"),
+         " is a film (AVI), but an audio quiz needs a WAV, MP3, WMA or MIDI sound"},
+        {"video", SoundOrFilm("WMA"),
+         " is a sound (WMA), but a video quiz needs a WMV, AVI, MPEG or MP4 film"},
+        {"pictures", TinyJpeg(0xC2),
+         ": a progressive JPEG, which Windows' picture loader does not show: save it as a standard "
+         "(baseline) JPEG"},
+        {"pictures", TinyJpeg(0xC0, 4),
+         ": a CMYK JPEG, which Windows' picture loader does not show: save it as RGB"},
+        {"pictures", brokenPng, ": not a PNG picture, or its picture data is damaged"},
+        {"pictures", truncatedBmp, ": the BMP file is cut short"},
+    };
+    for (const MediaCase& c : cases) {
+        SCOPED_TRACE(std::string(c.kind) + " " + c.expected);
+        ASSERT_TRUE(WriteFileText(dir + "/q.quiz", OneQuestion(c.kind, "media.bin")));
+        ASSERT_TRUE(WriteFileBytes(dir + "/media.bin", c.bytes));
+        QuizProject project;
+        std::vector<std::string> errors, warnings;
+        const bool ok = LoadQuizProject(dir + "/q.quiz", &project, &errors, &warnings);
+        if (c.expected.empty()) {
+            EXPECT_TRUE(ok) << Joined(errors);
+            ASSERT_EQ(project.media.size(), 1u);
+            EXPECT_EQ(project.media[0], c.bytes);
+        } else {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(Joined(errors), dir + "/q.quiz:4: media.bin" + c.expected + "\n");
+        }
+    }
+}
+
+// Files that the player may not play get a warning, files the quiz will not use are not even read.
+TEST(QuizProject, WarnsOfDoubtfulFilesAndSkipsUnusedOnes) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileBytes(dir + "/film.mp4", SoundOrFilm("MP4")));
+    ASSERT_TRUE(WriteFileText(dir + "/q.quiz", OneQuestion("video", "film.mp4", "absent.png")));
+    QuizProject project;
+    std::vector<std::string> errors, warnings;
+    EXPECT_TRUE(LoadQuizProject(dir + "/q.quiz", &project, &errors, &warnings)) << Joined(errors);
+    EXPECT_TRUE(
+        Holds(warnings, dir + "/q.quiz:4: film.mp4: the player names this MP4 file .MPG to play it, and "
+                              "Windows Media Player may refuse it: WMV, AVI and MPEG files play everywhere"))
+        << Joined(warnings);
+    EXPECT_TRUE(Holds(warnings, dir + "/q.quiz:5: reward pictures are shown only in a picture quiz with "
+                                      "reveal-mode 1 or 3: reward is ignored"))
+        << Joined(warnings);
+    EXPECT_TRUE(project.rewards[0].empty());
+}
+
+TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileBytes(dir + "/ok.png", TinyPng()));
+    ASSERT_TRUE(WriteFileBytes(dir + "/sound.wav", SoundOrFilm("WAV")));
+    ASSERT_TRUE(WriteFileText(dir + "/q.quiz", "kind: pictures\n"
+                                               "reveal-mode: 3\n"
+                                               "question: one\n"
+                                               "  answer: abcd\n"
+                                               "  picture: absent.jpg\n"
+                                               "  reward: sound.wav\n"
+                                               "question: two\n"
+                                               "  answer: a|b\n"
+                                               "  picture: ok.png\n"
+                                               "  reward: ok.png\n"));
+    QuizProject project;
+    std::vector<std::string> errors, warnings;
+    EXPECT_FALSE(LoadQuizProject(dir + "/q.quiz", &project, &errors, &warnings));
+    const std::string quiz = dir + "/q.quiz";
+    EXPECT_EQ(
+        Joined(errors),
+        quiz + ":8: answer: the character '|' cannot be used (the player's data separates fields with it)\n" +
+            quiz + ":5: cannot read absent.jpg (" + dir + "/absent.jpg): No such file or directory\n" + quiz +
+            ":6: sound.wav is a sound (WAV), but a reward needs a PNG, JPEG, GIF or BMP picture\n");
+    EXPECT_EQ(project.rewards[1], TinyPng());
+
+    EXPECT_FALSE(LoadQuizProject(dir + "/absent.quiz", &project, &errors, &warnings));
+    EXPECT_EQ(errors.back(), dir + "/absent.quiz: cannot read the file: No such file or directory");
+}
+
+// A picture cut short before the end of what the player needs is refused, and no check reads past the
+// end of what it was given (the ASan build catches that).
+TEST(QuizProject, RefusesEveryPictureCutShort) {
+    const struct {
+        const char* name;
+        ByteVector whole;
+        size_t needed; // bytes up to the end of what the checks read
+    } cases[] = {
+        {"PNG", TinyPng(), TinyPng().size() - 12}, // the player needs no IEND chunk
+        {"JPEG", TinyJpeg(), 39},                  // SOI, JFIF segment, frame header
+        {"GIF", TinyGif(), 13},
+        {"BMP", TinyBmp(), TinyBmp().size()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PictureProblem(c.whole), "") << c.name;
+        for (size_t size = 0; size < c.needed; ++size) {
+            const ByteVector part(c.whole.begin(), c.whole.begin() + size);
+            EXPECT_NE(PictureProblem(part), "") << c.name << " cut to " << size << " bytes";
+        }
+    }
+}
+
+TEST(QuizProject, FindsMediaFilesBesideTheSource) {
+    const struct {
+        const char* quiz;
+        const char* file;
+        const char* path;
+    } cases[] = {
+        {"/a/b/q.quiz", "x.png", "/a/b/x.png"},     {"q.quiz", "x.png", "x.png"},
+        {"/a/q.quiz", "sub/x.png", "/a/sub/x.png"}, {"C:\\quiz\\q.quiz", "x.png", "C:\\quiz\\x.png"},
+        {"/a/q.quiz", "/abs/x.png", "/abs/x.png"},  {"/a/q.quiz", "D:\\x.png", "D:\\x.png"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MediaFilePath(c.quiz, c.file), c.path) << c.quiz << " " << c.file;
+}
+
+// Every demo quiz shipped in examples/ passes the checks that `pack` makes.
+TEST(QuizProject, EveryDemoQuizLoadsWithoutAnError) {
+    int found = 0;
+    for (const char* name : {"text/text", "demo/demo", "pictures/pictures", "audio/audio", "video/video"}) {
+        const std::string path = std::string(JORVO_EXAMPLES_DIR) + "/" + name + ".quiz";
+        ByteVector bytes;
+        if (!ReadFileBytes(path, &bytes)) continue;
+        ++found;
+        QuizProject project;
+        std::vector<std::string> errors, warnings;
+        EXPECT_TRUE(LoadQuizProject(path, &project, &errors, &warnings)) << Joined(errors);
+        EXPECT_GE(project.source.content.questions.size(), 6u) << path;
+    }
+    EXPECT_GE(found, 4); // the text quiz under either of its names, and the three media quizzes
+}
+
+} // namespace

@@ -1,0 +1,15 @@
+// Whether the player can show a picture file. PNG files go through the player's own decoder; JPEG, GIF
+// and BMP files are decoded by Windows in the player, so their headers are checked for what its
+// picture loader refuses (progressive or CMYK JPEG, compressed BMP formats, truncated files).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "quizdata/quiz_coding.h"
+
+// Empty when the player can show the picture; otherwise why not, in a sentence for the author.
+std::string PictureProblem(const ByteVector& bytes);
+
+// The PNG decoder's error code as a sentence.
+const char* DescribePngError(uint32_t code);
