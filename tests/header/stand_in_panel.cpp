@@ -8,8 +8,8 @@ namespace {
 
 StandInPanel* current = nullptr; // the one panel alive, for its dialog procedure
 
-// The panels' parent, shown (a hidden window's children do not scroll with it) and kept for the whole
-// program: taking a shown top-level window down costs seconds under Wine.
+} // namespace
+
 HWND SharedParent() {
     static HWND parent = nullptr;
     if (!parent) {
@@ -19,6 +19,8 @@ HWND SharedParent() {
     }
     return parent;
 }
+
+namespace {
 
 INT_PTR CALLBACK StandInProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
     if (!current) return FALSE;

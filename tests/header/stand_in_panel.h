@@ -35,6 +35,10 @@ struct StandInPanel {
     HWND header = nullptr;
 };
 
+// The panels' parent, shown (a hidden window's children do not scroll with it) and kept for the whole
+// program: taking a shown top-level window down costs seconds under Wine.
+HWND SharedParent();
+
 // Handles every message waiting for this thread.
 void DrainMessages();
 
