@@ -101,6 +101,11 @@ void Place(HWND panel, const Placed& place, int width) {
                  SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
+// The size message that comes before the controls exist must not repaint the desktop (a null window).
+void Repaint(HWND panel, int id) {
+    if (HWND control = GetDlgItem(panel, id)) InvalidateRect(control, nullptr, TRUE);
+}
+
 } // namespace
 
 void CreateHeaderControls(HWND panel, const QuizDocument* document) {
@@ -127,10 +132,8 @@ void PlaceHeaderControls(HWND panel) {
     for (const Placed& place : kPlaced)
         Place(panel, place, client.right);
     for (const Placed& place : kPlaced)
-        if (place.repaint) InvalidateRect(GetDlgItem(panel, place.id), nullptr, TRUE);
+        if (place.repaint) Repaint(panel, place.id);
     // Only a picture quiz has the hide box.
-    if (GetDlgItem(panel, kHideBoxId)) {
-        Place(panel, kHideBoxPlace, client.right);
-        InvalidateRect(GetDlgItem(panel, kHideBoxId), nullptr, TRUE);
-    }
+    Place(panel, kHideBoxPlace, client.right);
+    Repaint(panel, kHideBoxId);
 }
