@@ -108,11 +108,7 @@ TEST(CollapseFoundQuestions, TickingClosesUpAndClearingRestoresExactly) {
             ExpectSame(collapsed, Take(quiz), "ticked");
             CollapseFoundQuestions(&quiz.document); // again: nothing closes up twice
             ExpectSame(collapsed, Take(quiz), "ticked twice");
-            SCROLLINFO bar{};
-            bar.cbSize = sizeof bar;
-            bar.fMask = SIF_RANGE;
-            GetScrollInfo(quiz.panel, SB_VERT, &bar);
-            EXPECT_EQ(bar.nMax, collapsed.contentHeight - 2);
+            EXPECT_EQ(quiz.Bar(SB_VERT).nMax, collapsed.contentHeight - 2);
 
             quiz.Tick(false);
             CollapseFoundQuestions(&quiz.document);

@@ -25,6 +25,13 @@ struct StandInPanel {
     void Tick(bool ticked);
     void Send(UINT message, WPARAM wParam) { SendMessageA(panel, message, wParam, 0); }
     int Position(int bar) const { return GetScrollPos(panel, bar); }
+    SCROLLINFO Bar(int bar) const {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        GetScrollInfo(panel, bar, &info);
+        return info;
+    }
     // A control's top-left corner in content coordinates (client position plus scroll positions).
     POINT ContentPosition(int id) const;
     bool Shown(int id) const;
