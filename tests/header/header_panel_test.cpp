@@ -161,6 +161,18 @@ TEST(HeaderPanel, PaintsLabelsOnItsBrushAndTheLinkInBlue) {
     EXPECT_EQ(GetObjectType(brushBefore), 0u) << "the brush is deleted with the panel";
 }
 
+TEST(HeaderPanel, WithoutADocumentShowsAnEmptyScoreAndItsCommandsDoNothing) {
+    HWND panel = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_HEADER_PANEL),
+                                    SharedParent(), HeaderPanelProc, 0);
+    char score[16] = "";
+    GetDlgItemTextA(panel, 32, score, sizeof score);
+    EXPECT_STREQ(score, " 0 / 0");
+    EXPECT_EQ(GetDlgItem(panel, 33), nullptr);
+    for (WPARAM command : {24, 27, 33})
+        SendMessageA(panel, WM_COMMAND, command, 0);
+    DestroyWindow(panel);
+}
+
 std::string ReadAnswersFile() {
     char module[MAX_PATH], name[MAX_PATH];
     GetModuleFileNameA(nullptr, module, sizeof module);
