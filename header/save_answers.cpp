@@ -17,6 +17,12 @@ int Clamp(int value, int low, int high) {
 // Writes `bytes` to a file beside `name`, makes sure they reach the disk, then moves the file over
 // `name`. On any failure the old file stays byte for byte as it was and the partial one is removed.
 void ReplaceFileContent(const char* name, const char* bytes, DWORD size) {
+    // A read-only answers file is kept, as writing it in place would be refused. Windows' move refuses
+    // to replace it as well, but Wine's does not: ask first. A folder of that name cannot be replaced.
+    const DWORD attributes = GetFileAttributesA(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return;
     char partial[MAX_PATH + 8];
     if (lstrlenA(name) + 5 > static_cast<int>(sizeof partial)) return;
     lstrcpyA(partial, name);

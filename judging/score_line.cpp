@@ -1,6 +1,7 @@
 #include "judging/score_line.h"
 
 #include "judging/panel_texts.h"
+#include "questionpanel/panel_scroll.h"
 
 namespace {
 
@@ -29,6 +30,6 @@ void RefreshScore(QuizDocument* document, HWND panel) {
         SetDlgItemTextA(header, kScoreCodeId, score == 0 ? kNoScoreCode : document->scoreMessages[score - 1]);
     }
 
-    // Next, the question panel closes up the questions found when "Cacher" is ticked:
-    // CollapseFoundQuestions (document) is called here once the scrolling code provides it.
+    // With "Cacher" ticked, a question found by this verdict closes up at once.
+    CollapseFoundQuestions(document);
 }

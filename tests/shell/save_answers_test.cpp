@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ class SaveAnswersTest : public testing::Test {
   protected:
     void TearDown() override {
         DestroyWindow(panel);
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL); // a failed case may leave it read-only
         DeleteFileA(file.c_str());
     }
     // A fresh stand-in for the question panel holding answer fields 4001, 4002, ... (a "-" is hidden).
@@ -69,13 +71,38 @@ TEST_F(SaveAnswersTest, EveryFieldBecomesOneCrLfLineByteForByte) {
 
 TEST_F(SaveAnswersTest, EarlierAnswersStayWhenTheFileCannotBeReplacedOrThereIsNoPanel) {
     SetFields(1, 1, {"Paris"});
+    const std::string partial = file + ".new";
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    const struct {
+        const char* obstacle;
+        std::function<void()> set, clear;
+    } obstacles[] = {
+        {"the old file is held open",
+         [&] {
+             holder =
+                 CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+         },
+         [&] { CloseHandle(holder); }},
+        {"the old file is read-only", [&] { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY); },
+         [&] { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL); }},
+        // The new file cannot be created, as in a folder the player may not write to.
+        {"a folder holds the new file's name", [&] { CreateDirectoryA(partial.c_str(), nullptr); },
+         [&] { EXPECT_TRUE(RemoveDirectoryA(partial.c_str())) << "the folder must be left alone"; }},
+    };
+    for (const auto& o : obstacles) {
+        WriteWholeFileForTest(file, "Rome\r\n");
+        o.set();
+        SaveAnswers(&document);
+        const bool leftBehind =
+            FileExists(partial) && !(GetFileAttributesA(partial.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+        o.clear();
+        EXPECT_EQ(Saved(), "Rome\r\n") << o.obstacle;
+        EXPECT_FALSE(leftBehind) << o.obstacle << ": the unfinished copy must not be left behind";
+        // Once the obstacle is gone the same save goes through.
+        SaveAnswers(&document);
+        EXPECT_EQ(Saved(), "Paris\r\n") << o.obstacle;
+    }
     WriteWholeFileForTest(file, "Rome\r\n");
-    HANDLE holder =
-        CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    SaveAnswers(&document);
-    CloseHandle(holder);
-    EXPECT_EQ(Saved(), "Rome\r\n");
-    EXPECT_FALSE(FileExists(file + ".new")) << "the unfinished copy must not be left behind";
 
     // Without the question panel there are no fields: saving would blank the earlier answers.
     DestroyWindow(panel);
