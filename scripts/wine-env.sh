@@ -14,6 +14,14 @@ export LC_ALL=C   # gives the ANSI code page 1252 that the player expects
 export JORVO_WINE64=/usr/lib/wine/wine64
 export JORVO_WINE32=/usr/lib/wine/wine
 
+# A display: the caller's, else the one an earlier shell started for this prefix (so that shells sourcing
+# this file one after another do not each leave an X server behind), else a new Xvfb.
+jorvo_display_file=$WINEPREFIX.display
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    if [ -f "$jorvo_display_file" ] && DISPLAY=$(cat "$jorvo_display_file") xdpyinfo >/dev/null 2>&1; then
+        export DISPLAY=$(cat "$jorvo_display_file")
+    fi
+fi
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     for n in $(seq 90 140); do
         [ -e "/tmp/.X${n}-lock" ] && continue
@@ -21,6 +29,7 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
         JORVO_XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+        mkdir -p "$(dirname "$WINEPREFIX")" && echo "$DISPLAY" >"$jorvo_display_file"
         break
     done
 fi
