@@ -161,11 +161,21 @@ void CreateMediaButtons(Build* build, int n, int x, int fieldY) {
     if (stop) SendMessageA(stop, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(build->stopIcon));
 }
 
+// The anagram hint of reveal mode 5: "en 1 mot", "en 3 mots".
+void FormatWordCount(const char* answer, char* text) {
+    const int words = CountWords(answer);
+    wsprintfA(text, "en %d mot%s", words, words == 1 ? "" : "s");
+}
+
 void CreateRevealLabel(Build* build, const QuestionRecord* record, int n, int x, int fieldY) {
     char text[kTextSize] = "";
     if (record) CopyRecordText(record->revealText, text);
     const bool wordCount = build->document->revealMode == 5;
-    if (wordCount) FormatWordCount(record ? record->answer1 : "", text);
+    if (wordCount) {
+        char answer[kTextSize] = "";
+        if (record) CopyRecordText(record->answer1, answer);
+        FormatWordCount(answer, text);
+    }
     HWND label = CreateChild(build->panel, "Static", text, kRevealStyle, x, fieldY + 46, 300, 65,
                              kRevealLabelBase + n, build->guiFont);
     // The judge shows it once the question is found; the word count stays from the start.
@@ -272,11 +282,6 @@ void SettleDeclaredShape(QuizDocument* document) {
 }
 
 } // namespace
-
-void FormatWordCount(const char* answer, char* text) {
-    const int words = CountWords(answer);
-    wsprintfA(text, "en %d mot%s", words, words == 1 ? "" : "s");
-}
 
 void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
     if (!rightBrush) rightBrush = CreateSolidBrush(RGB(0, 255, 0));

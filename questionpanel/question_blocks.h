@@ -18,6 +18,3 @@ constexpr int kQuestionPictureBase = 400; // + n: the question's "IMG" resource
 // rowHeights; may correct answersPerQuestion and questionCount of a quiz the panel cannot show as
 // declared.
 void BuildQuestionBlocks(QuizDocument* document, HWND panel);
-
-// The anagram hint of reveal mode 5: "en 1 mot", "en 3 mots" (text holds at least 24 bytes).
-void FormatWordCount(const char* answer, char* text);
