@@ -1,0 +1,326 @@
+#include "questionpanel/question_blocks.h"
+
+#include "judging/answer_judge.h"
+#include "judging/panel_texts.h"
+#include "judging/text_ops.h"
+#include "media/media_host.h"
+#include "media/picture_loader.h"
+#include "questionpanel/answer_field.h"
+#include "questionpanel/panel_scroll.h"
+#include "questionpanel/panel_state.h"
+#include "questionpanel/saved_answers_reader.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr DWORD kNumberStyle = WS_CHILD | WS_VISIBLE | SS_RIGHT;
+constexpr DWORD kBoxStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_CENTERIMAGE;
+constexpr DWORD kFieldStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL;
+constexpr DWORD kRowLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
+constexpr DWORD kRevealStyle = WS_CHILD | WS_VISIBLE | SS_CENTER;
+constexpr DWORD kPictureStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_BITMAP | SS_CENTERIMAGE;
+constexpr DWORD kHostStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_ICON | BS_DEFPUSHBUTTON;
+
+constexpr int kPictureBox = 300;     // pictures are fitted into 300 x 300 and centred in a 300-wide cell
+constexpr int kRevealRowExtra = 140; // a row's height below its fields when reveal labels show
+constexpr int kPlainRowExtra = 60;
+
+// What the build carries from block to block.
+struct Build {
+    QuizDocument* document;
+    HWND panel;
+    SavedAnswers saved;
+    HFONT guiFont;
+    HICON playIcon;
+    HICON stopIcon;
+    int rowTop;             // top of the current line or row of three
+    int row;                // index of the current picture row
+    int rowHeight;          // its tallest picture
+    HBITMAP rowPictures[3]; // pictures of the row not yet handed to a frame
+    SIZE rowSizes[3];
+};
+
+HWND CreateChild(HWND panel, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
+                 int height, int id, HFONT font) {
+    // Created empty and named afterwards: creation would drop a leading byte 0xFF of the text.
+    HWND child = CreateWindowExA(0, windowClass, "", style, x, y, width, height, panel,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                 nullptr);
+    if (!child) return nullptr;
+    if (font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (text && text[0]) SetWindowTextA(child, text);
+    return child;
+}
+
+HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id) {
+    HWND field = CreateChild(build->panel, "Edit", nullptr, kFieldStyle, x, y, width, 20, id,
+                             build->document->answerFont);
+    if (!field) return nullptr;
+    SendMessageA(field, EM_LIMITTEXT, kMaxAnswerLength, 0);
+    if (text[0]) SetWindowTextA(field, text);
+    return field;
+}
+
+// A record's text copied with its end guaranteed, whatever the loader left in the array.
+void CopyRecordText(const char* source, char* text) {
+    lstrcpynA(text, source, kTextSize);
+}
+
+void BuildTextLine(Build* build, int n) {
+    QuizDocument* document = build->document;
+    const QuestionRecord* record = document->questionAt(n - 1);
+    const int y = build->rowTop;
+    char number[16];
+    wsprintfA(number, "%d.", n);
+    CreateChild(build->panel, "Static", number, kNumberStyle, 26, y + 2, 19, 17, kNumberLabelBase, nullptr);
+    char question[kTextSize] = "";
+    if (record) CopyRecordText(record->questionText, question);
+    CreateChild(build->panel, "Static", question, kBoxStyle, 50, y, 550, 20, kQuestionTextId,
+                document->answerFont);
+    char saved[kMaxAnswerLength + 1];
+    TakeSavedAnswer(&build->saved, saved);
+    HWND field = CreateAnswerField(build, saved, 610, y, 170, kAnswerFieldBase + n);
+    CreateChild(build->panel, "Static", "?", kBoxStyle, 790, y, 100, 20, kVerdictLabelBase + n, nullptr);
+    JudgeAnswer(document, build->panel, kAnswerFieldBase + n);
+    SubclassAnswerField(field);
+    build->rowTop = y + 25;
+    document->contentWidth = 880;
+    document->contentHeight = build->rowTop;
+}
+
+void ReleaseRowPictures(Build* build) {
+    for (HBITMAP& picture : build->rowPictures) {
+        if (picture) DeleteObject(picture);
+        picture = nullptr;
+    }
+}
+
+// The pictures of the row's three questions; the row is as tall as the tallest. A missing picture
+// counts as 300 wide and 0 high.
+void LoadPictureRow(Build* build, int n) {
+    ReleaseRowPictures(build);
+    int tallest = 0;
+    for (int column = 0; column < 3; ++column) {
+        HBITMAP picture = LoadPictureResource(GetModuleHandleA(nullptr), kQuestionPictureBase + n + column,
+                                              "IMG", kPictureBox, kPictureBox);
+        BITMAP info{};
+        if (picture && GetObjectA(picture, sizeof info, &info) != sizeof info) {
+            DeleteObject(picture);
+            picture = nullptr;
+        }
+        build->rowPictures[column] = picture;
+        build->rowSizes[column] = picture ? SIZE{info.bmWidth, info.bmHeight} : SIZE{kPictureBox, 0};
+        if (build->rowSizes[column].cy > tallest) tallest = build->rowSizes[column].cy;
+    }
+    build->rowHeight = tallest;
+    if (build->row < kMaxQuestions / 3) build->document->rowHeights[build->row] = tallest;
+    ++build->row;
+}
+
+void CreatePictureFrame(Build* build, int n, int x, int column) {
+    const SIZE size = build->rowSizes[column];
+    CreateChild(build->panel, "Static", nullptr, kPictureStyle, x + (kPictureBox - size.cx) / 2,
+                build->rowTop + (build->rowHeight - size.cy) / 2, size.cx, size.cy, kPictureFrameBase + n,
+                nullptr);
+}
+
+// The question's picture goes into its frame unless the judge has put the reward there already. Every
+// bitmap that no frame keeps is deleted here.
+void AttachQuestionPicture(Build* build, int n, int column) {
+    HBITMAP picture = build->rowPictures[column];
+    build->rowPictures[column] = nullptr;
+    if (!picture) return;
+    HWND frame = GetDlgItem(build->panel, kPictureFrameBase + n);
+    if (!frame || SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
+        DeleteObject(picture);
+        return;
+    }
+    auto old = reinterpret_cast<HBITMAP>(
+        SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+    if (old && old != picture) DeleteObject(old);
+    if (reinterpret_cast<HBITMAP>(SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) != picture)
+        DeleteObject(picture);
+}
+
+// Host window and player of an audio or video block; false when no player could be created.
+bool CreateMediaPart(Build* build, int n, int x) {
+    const bool video = build->document->quizKind == kQuizVideo;
+    HWND host = CreateChild(build->panel, "Static", nullptr, kHostStyle, x, build->rowTop, video ? 300 : 0,
+                            video ? 200 : 0, kPictureFrameBase + n, nullptr);
+    // The slot records the host even when the player fails; play and stop pass over a slot without one.
+    return CreateMediaPlayer(&mediaSlots[n], host) != 0;
+}
+
+void CreateMediaButtons(Build* build, int n, int x, int fieldY) {
+    HWND play = CreateChild(build->panel, "Button", nullptr, kButtonStyle, x, fieldY, 20, 20,
+                            kPlayButtonBase + n, nullptr);
+    HWND stop = CreateChild(build->panel, "Button", nullptr, kButtonStyle, x, fieldY + 20, 20, 19,
+                            kStopButtonBase + n, nullptr);
+    if (play) SendMessageA(play, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(build->playIcon));
+    if (stop) SendMessageA(stop, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(build->stopIcon));
+}
+
+// The anagram hint of reveal mode 5: "en 1 mot", "en 3 mots".
+void FormatWordCount(const char* answer, char* text) {
+    const int words = CountWords(answer);
+    wsprintfA(text, "en %d mot%s", words, words == 1 ? "" : "s");
+}
+
+void CreateRevealLabel(Build* build, const QuestionRecord* record, int n, int x, int fieldY) {
+    char text[kTextSize] = "";
+    if (record) CopyRecordText(record->revealText, text);
+    const bool wordCount = build->document->revealMode == 5;
+    if (wordCount) {
+        char answer[kTextSize] = "";
+        if (record) CopyRecordText(record->answer1, answer);
+        FormatWordCount(answer, text);
+    }
+    HWND label = CreateChild(build->panel, "Static", text, kRevealStyle, x, fieldY + 46, 300, 65,
+                             kRevealLabelBase + n, build->guiFont);
+    // The judge shows it once the question is found; the word count stays from the start.
+    if (label && !wordCount) ShowWindow(label, SW_HIDE);
+}
+
+void CreateFieldPair(Build* build, const QuestionRecord* record, int n, int x, int fieldY, int width) {
+    for (int j = 1; j <= 2; ++j) {
+        const int k = (n - 1) * 2 + j;
+        const int y = fieldY + 19 * (j - 1);
+        char saved[kMaxAnswerLength + 1];
+        TakeSavedAnswer(&build->saved, saved);
+        HWND field = CreateAnswerField(build, saved, x, y, width - 59, kAnswerFieldBase + k);
+        HWND verdict = CreateChild(build->panel, "Static", "?", kBoxStyle, x + width - 60, y, 60, 20,
+                                   kVerdictLabelBase + k, build->guiFont);
+        // A second answer of "-" means the question has one: its field reads "-" (right at once) and
+        // stays out of sight.
+        if (j == 2 && record && record->answer2[0] == '-' && record->answer2[1] == '\0') {
+            if (field) SetWindowTextA(field, "-");
+            if (field) ShowWindow(field, SW_HIDE);
+            if (verdict) ShowWindow(verdict, SW_HIDE);
+        }
+        SubclassAnswerField(field);
+        JudgeAnswer(build->document, build->panel, kAnswerFieldBase + k);
+    }
+}
+
+void CreateAnswerFields(Build* build, const QuestionRecord* record, int n, int x, int fieldY, int width) {
+    const int perQuestion = build->document->answersPerQuestion;
+    if (perQuestion == 2) {
+        CreateFieldPair(build, record, n, x, fieldY, width);
+    } else if (perQuestion == 1) {
+        char saved[kMaxAnswerLength + 1];
+        TakeSavedAnswer(&build->saved, saved);
+        HWND field = CreateAnswerField(build, saved, x, fieldY, width, kAnswerFieldBase + n);
+        CreateChild(build->panel, "Static", "?", kBoxStyle, x, fieldY + 19, width, 20, kVerdictLabelBase + n,
+                    nullptr);
+        SubclassAnswerField(field);
+        JudgeAnswer(build->document, build->panel, kAnswerFieldBase + n);
+    } else {
+        SkipSavedAnswers(&build->saved, perQuestion); // no field, but the file keeps its lines
+    }
+}
+
+// One block of the grid of three columns; false when its player could not be created, which ends the
+// build.
+bool BuildGridBlock(Build* build, int n) {
+    QuizDocument* document = build->document;
+    const QuestionRecord* record = document->questionAt(n - 1);
+    const int kind = document->quizKind;
+    const bool twoFields = document->answersPerQuestion == 2;
+    const int column = (n - 1) % 3;
+    const int x = (twoFields ? 106 : 46) + 330 * column; // room for the answer-row labels
+    int fieldY = build->rowTop;
+    int dx = 20;
+    int width = 280;
+    if (kind == kQuizPictures) {
+        if (column == 0) LoadPictureRow(build, n);
+        CreatePictureFrame(build, n, x, column);
+        fieldY = build->rowTop + build->rowHeight + 10;
+        dx = 0;
+        width = 300;
+    } else {
+        if (!CreateMediaPart(build, n, x)) return false;
+        if (kind == kQuizVideo) fieldY = build->rowTop + 210;
+    }
+
+    char number[16];
+    wsprintfA(number, "%d.", n);
+    CreateChild(build->panel, "Static", number, kNumberStyle, x - 28, fieldY + 2, 27, 17,
+                kNumberLabelBase + n, nullptr);
+    if (twoFields && column == 0) {
+        char label[kTextSize];
+        CopyRecordText(document->answerLabel1, label);
+        CreateChild(build->panel, "Static", label, kRowLabelStyle, 4, fieldY + 2, 95, 20, kAnswerRowLabelId,
+                    build->guiFont);
+        CopyRecordText(document->answerLabel2, label);
+        CreateChild(build->panel, "Static", label, kRowLabelStyle, 3, fieldY + 22, 95, 20, kAnswerRowLabelId,
+                    build->guiFont);
+    }
+    if (document->revealMode > 1) CreateRevealLabel(build, record, n, x, fieldY);
+    CreateAnswerFields(build, record, n, x + dx, fieldY, width);
+    if (kind == kQuizPictures)
+        AttachQuestionPicture(build, n, column);
+    else
+        CreateMediaButtons(build, n, x, fieldY);
+
+    const int below = document->revealMode > 1 ? kRevealRowExtra : kPlainRowExtra;
+    if (n % 3 == 1) {
+        document->contentWidth = 1010;
+        document->contentHeight = fieldY + below;
+    }
+    if (n % 3 == 0) build->rowTop = fieldY + below;
+    return true;
+}
+
+// Corrects what the panel cannot show as declared, so that the judge, the colours, F1, the score and
+// the save count exactly the fields that exist.
+void SettleDeclaredShape(QuizDocument* document) {
+    // A text list has one field per question whatever the data declares.
+    if (document->quizKind == kQuizText) document->answersPerQuestion = 1;
+    // An unknown kind builds nothing: no question to score, no line to save.
+    if (document->quizKind < kQuizText || document->quizKind > kQuizVideo) document->questionCount = 0;
+}
+
+} // namespace
+
+void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
+    if (!rightBrush) rightBrush = CreateSolidBrush(RGB(0, 255, 0));
+    if (!document) return;
+    document->contentWidth = 0;
+    document->contentHeight = 0;
+    SettleDeclaredShape(document);
+    for (MediaSlot& slot : mediaSlots)
+        slot = MediaSlot{};
+
+    Build build{};
+    build.document = document;
+    build.panel = panel;
+    build.guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const int kind = document->quizKind;
+    if (kind == kQuizAudio || kind == kQuizVideo) {
+        build.playIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLAY));
+        build.stopIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOP));
+    }
+    OpenSavedAnswers(&build.saved);
+    if (!document->answerFont) {
+        LOGFONTA description{};
+        description.lfHeight = 15;
+        description.lfWeight = 100;
+        document->answerFont = CreateFontIndirectA(&description);
+    }
+
+    build.rowTop = 5;
+    const int questions = QuestionCountOf(document); // the panel holds at most 96 blocks
+    for (int n = 1; n <= questions; ++n) {
+        if (kind == kQuizText) {
+            BuildTextLine(&build, n);
+        } else if (kind >= kQuizPictures && kind <= kQuizVideo && !BuildGridBlock(&build, n)) {
+            break; // no player: the blocks built so far stay, the file is still closed and the ranges set
+        }
+    }
+    ReleaseRowPictures(&build); // pictures of a last row's missing questions
+    document->contentWidth += document->answersPerQuestion == 2 ? 80 : 20;
+
+    CloseSavedAnswers(&build.saved);
+    SetPanelScrollRanges(document, panel);
+}
