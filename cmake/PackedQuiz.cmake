@@ -45,4 +45,6 @@ function(jorvo_packed_quiz name)
         COMMENT "Packing the quiz ${source}"
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS ${Q_OUTPUT})
+    # Where the program is, for $<TARGET_PROPERTY:<name>,JORVO_PROGRAM> (a custom target has no TARGET_FILE).
+    set_target_properties(${name} PROPERTIES JORVO_PROGRAM ${Q_OUTPUT})
 endfunction()
