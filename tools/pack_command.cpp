@@ -84,7 +84,9 @@ bool Pack(const PackOptions& options) {
         templatePath = (folder.empty() ? "." : folder) + "/jorvo-template-" + arch + ".exe";
     }
     ByteVector image;
-    if (!ReadFileBytes(templatePath, &image)) return Fail("cannot read the player template " + templatePath);
+    if (!ReadFileBytes(templatePath, &image))
+        return Fail("cannot read the player template " + templatePath +
+                    (options.templatePath.empty() ? " (name one with --template FILE)" : ""));
     std::vector<Resource> resources;
     std::string error;
     if (!ReadPeResources(image, &resources, &error)) return Fail(templatePath + ": " + error);

@@ -42,6 +42,18 @@ struct PeBytes {
     uint32_t U32(uint64_t at) const { return U16(at) | static_cast<uint32_t>(U16(at + 2)) << 16; }
 };
 
+inline void PeWrite16(ByteVector& out, uint64_t at, uint32_t value) {
+    out[at] = static_cast<uint8_t>(value);
+    out[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+inline void PeWrite32(ByteVector& out, uint64_t at, uint32_t value) {
+    PeWrite16(out, at, value & 0xFFFF);
+    PeWrite16(out, at + 2, value >> 16);
+}
+inline uint64_t AlignUp(uint64_t value, uint64_t alignment) {
+    return (value + alignment - 1) / alignment * alignment;
+}
+
 // Reads and checks the headers and the section table (every section's raw bytes inside the file).
 bool ReadPeLayout(const ByteVector& image, PeLayout* layout, std::string* error);
 

@@ -53,3 +53,7 @@ void SetResource(std::vector<Resource>* resources, const ResourceKey& type, cons
 // the checksum follow. Same input, same bytes.
 bool WritePeResources(const ByteVector& image, const std::vector<Resource>& resources, ByteVector* out,
                       std::string* error);
+
+// The tree alone, its data addressed as if the tree started at `sectionRva`.
+bool SerialiseResourceTree(const std::vector<Resource>& resources, uint32_t sectionRva, ByteVector* tree,
+                           std::string* error);

@@ -38,9 +38,14 @@ std::string ExtensionOf(const ByteVector& bytes, int32_t quizKind) {
     return extension;
 }
 
-std::string BaseName(const std::string& path) {
+std::string FileName(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The program's file name without its extension: the quiz source's name.
+std::string BaseName(const std::string& path) {
+    std::string name = FileName(path);
     const size_t dot = name.find_last_of('.');
     if (dot != std::string::npos && dot > 0) name.erase(dot);
     return name.empty() ? "quiz" : name;
@@ -75,7 +80,7 @@ bool Unpack(const std::string& programPath, const std::string& dir) {
             !WriteMedia(dir, "reward" + n, quiz.rewards[i], 0, &source.media[i].reward))
             return false;
     }
-    std::string heading = "Unpacked from " + BaseName(programPath) + " by jorvo-maker unpack.";
+    std::string heading = "Unpacked from " + FileName(programPath) + " by jorvo-maker unpack.";
     if (quiz.scrambled) heading += "\nIts quiz was scrambled: pack it again with --scramble.";
     std::vector<std::string> warnings;
     const std::string text = WriteQuizSource(source, heading, &warnings);

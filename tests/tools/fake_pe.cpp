@@ -26,7 +26,7 @@ void AddSectionHeader(ByteVector& image, const char* name, uint32_t rva, uint32_
 
 } // namespace
 
-ByteVector MakeTemplateImage(bool pe32Plus, bool sectionAfter) {
+ByteVector MakeTemplateImage(bool pe32Plus, TemplateTail tail) {
     std::vector<Resource> resources;
     const ByteVector dialog = {1, 0, 0xFF, 0xFF, 0, 0, 0, 0};
     SetResource(&resources, NumberKey(kResourceTypeDialog), NumberKey(1001), 0x0409, dialog);
@@ -36,16 +36,22 @@ ByteVector MakeTemplateImage(bool pe32Plus, bool sectionAfter) {
     ByteVector image;
     std::string error;
     EXPECT_TRUE(WritePeResources(MakeBareImage(pe32Plus), resources, &image, &error)) << error;
-    if (!sectionAfter) return image;
-    // A relocation section after the resources, then a symbol table: the resources cannot grow in place.
+    if (tail == TemplateTail::kNothing) return image;
     const uint32_t rawAt = static_cast<uint32_t>(image.size());
-    AddSectionHeader(image, ".reloc", 0x10000, rawAt, kFileAlignment);
-    image.resize(image.size() + kFileAlignment, 0x5A);
     const uint32_t pe = ReadU32(image, 0x3C);
+    const size_t directories = pe + 24 + (pe32Plus ? 112 : 96);
+    AddSectionHeader(image, tail == TemplateTail::kRelocations ? ".reloc" : ".other", 0x10000, rawAt,
+                     kFileAlignment);
+    image.resize(image.size() + kFileAlignment, 0x5A);
+    WriteU32(image, pe + 24 + 56, 0x11000); // SizeOfImage
+    if (tail == TemplateTail::kRelocations) {
+        WriteU32(image, directories + 8 * 5, 0x10000);
+        WriteU32(image, directories + 8 * 5 + 4, 12);
+        return image;
+    }
     WriteU32(image, pe + 12, static_cast<uint32_t>(image.size()));
     for (int i = 0; i < 24; ++i)
         image.push_back(static_cast<uint8_t>(0xA0 + i));
-    WriteU32(image, pe + 24 + 56, 0x11000); // SizeOfImage
     return image;
 }
 

@@ -8,10 +8,16 @@
 #include "tests/tools/bare_pe.h"
 #include "tools/pe_resources.h"
 
-// A bare image with a player's resources (dialogs 1001 and 1002, an icon, a named resource) in a last
-// section ".rsrc". With `sectionAfter`, another section follows it, and a symbol table sits past the
-// sections (PointerToSymbolTable pointing at it).
-ByteVector MakeTemplateImage(bool pe32Plus, bool sectionAfter);
+// What follows the resource section in a template.
+enum class TemplateTail {
+    kNothing,     // the resources are the last section
+    kRelocations, // the base relocations (data directory 5), as the GNU linker lays programs out
+    kOther,       // a section nothing names, then a symbol table (PointerToSymbolTable) past the sections
+};
+
+// A bare image with a player's resources (dialogs 1001 and 1002, an icon, a named resource) in a section
+// ".rsrc", followed by `tail`.
+ByteVector MakeTemplateImage(bool pe32Plus, TemplateTail tail = TemplateTail::kNothing);
 
 // The file offset of the resource tree's root in `image`.
 size_t ResourceRootOffset(const ByteVector& image);

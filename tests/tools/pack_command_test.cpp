@@ -89,7 +89,7 @@ TEST(PackCommand, ThePlayerReadsThePackedQuizAndUnpackingThenPackingGivesTheSame
                 SCOPED_TRACE(std::string(c.kind) + " answers " + std::to_string(c.answers) +
                              (pe32Plus ? " PE32+" : " PE32") + (scramble ? " scrambled" : " plain"));
                 const std::string dir = MakeScratchFolder();
-                ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", MakeTemplateImage(pe32Plus, false)));
+                ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", MakeTemplateImage(pe32Plus)));
                 const std::string quiz = WriteQuiz(dir, c);
                 std::vector<std::string> pack = {quiz, "-o", dir + "/a.exe", "--template",
                                                  dir + "/template.exe"};
@@ -141,7 +141,7 @@ TEST(PackCommand, RefusesBadTemplatesAndQuizzesWithoutWritingAnything) {
     const std::string dir = MakeScratchFolder();
     const QuizCase quizCase = {"pictures", 1, &kJpeg};
     const std::string quiz = WriteQuiz(dir, quizCase);
-    ASSERT_TRUE(WriteFileBytes(dir + "/good.exe", MakeTemplateImage(false, false)));
+    ASSERT_TRUE(WriteFileBytes(dir + "/good.exe", MakeTemplateImage(false)));
     ASSERT_EQ(RunCommand(RunPackCommand, {quiz, "-o", dir + "/packed.exe", "--template", dir + "/good.exe"}),
               0);
     std::vector<Resource> foreign;
@@ -152,7 +152,7 @@ TEST(PackCommand, RefusesBadTemplatesAndQuizzesWithoutWritingAnything) {
     ASSERT_TRUE(WriteFileBytes(dir + "/foreign.exe", foreignImage));
     ASSERT_TRUE(WriteFileBytes(dir + "/bare.exe", MakeBareImage(false)));
     ASSERT_TRUE(WriteFileText(dir + "/text.exe", "not a program"));
-    ByteVector cut = MakeTemplateImage(false, false);
+    ByteVector cut = MakeTemplateImage(false);
     cut.resize(0x180);
     ASSERT_TRUE(WriteFileBytes(dir + "/cut.exe", cut));
     ASSERT_TRUE(WriteFileText(dir + "/bad.quiz", "kind: radio\n"));
@@ -200,7 +200,7 @@ TEST(UnpackCommand, RefusesProgramsThatCarryNoReadableQuiz) {
     const std::string dir = MakeScratchFolder();
     const QuizCase quizCase = {"text", 1, nullptr};
     const std::string quiz = WriteQuiz(dir, quizCase);
-    const ByteVector templateImage = MakeTemplateImage(true, false);
+    const ByteVector templateImage = MakeTemplateImage(true);
     ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", templateImage));
     ASSERT_EQ(
         RunCommand(RunPackCommand, {quiz, "-o", dir + "/packed.exe", "--template", dir + "/template.exe"}),

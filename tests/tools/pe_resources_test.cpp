@@ -14,12 +14,19 @@ bool SameResource(const Resource& a, const Resource& b) {
 
 TEST(PeResources, WritesTheTreeInPlaceOrAsANewSectionAndReadsEveryResourceBack) {
     struct Case {
-        bool pe32Plus, sectionAfter;
-    } cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+        bool pe32Plus;
+        TemplateTail tail;
+        const char* what;
+    } cases[] = {{false, TemplateTail::kNothing, "PE32 in place"},
+                 {true, TemplateTail::kNothing, "PE32+ in place"},
+                 {false, TemplateTail::kRelocations, "PE32 in place, relocations moved"},
+                 {true, TemplateTail::kRelocations, "PE32+ in place, relocations moved"},
+                 {false, TemplateTail::kOther, "PE32 appended"},
+                 {true, TemplateTail::kOther, "PE32+ appended"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.pe32Plus ? "PE32+" : "PE32") +
-                     (c.sectionAfter ? ", appended" : ", in place"));
-        const ByteVector original = MakeTemplateImage(c.pe32Plus, c.sectionAfter);
+        SCOPED_TRACE(c.what);
+        const bool appended = c.tail == TemplateTail::kOther;
+        const ByteVector original = MakeTemplateImage(c.pe32Plus, c.tail);
         std::vector<Resource> resources;
         std::string error;
         ASSERT_TRUE(ReadPeResources(original, &resources, &error)) << error;
@@ -42,17 +49,34 @@ TEST(PeResources, WritesTheTreeInPlaceOrAsANewSectionAndReadsEveryResourceBack) 
         PeLayout before, after;
         ASSERT_TRUE(ReadPeLayout(original, &before, &error));
         ASSERT_TRUE(ReadPeLayout(written, &after, &error));
-        EXPECT_EQ(after.sections.size(), before.sections.size() + (c.sectionAfter ? 1 : 0));
+        EXPECT_EQ(after.sections.size(), before.sections.size() + (appended ? 1 : 0));
+        uint32_t rva = 0, size = 0;
+        PeDirectory(written, after, kPeResourceDirectory, &rva, &size);
+        const size_t treeIndex = after.sections.size() - (c.tail == TemplateTail::kRelocations ? 2 : 1);
+        const PeSection& tree = after.sections[treeIndex];
+        EXPECT_EQ(rva, tree.virtualAddress);
+        EXPECT_EQ(size, tree.virtualSize);
         const PeSection& last = after.sections.back();
         EXPECT_EQ(last.rawOffset % after.fileAlignment, 0u);
         EXPECT_EQ(last.rawSize % after.fileAlignment, 0u);
-        EXPECT_GE(last.virtualSize, 5000u);
+        EXPECT_GE(tree.virtualSize, 5000u);
         const uint32_t imageSize = ReadU32(written, after.optionalAt + kPeImageSizeField);
         EXPECT_EQ(imageSize % after.sectionAlignment, 0u);
         EXPECT_GE(imageSize, last.virtualAddress + last.virtualSize);
         EXPECT_EQ(ReadU32(written, after.optionalAt + kPeChecksumField),
                   PeChecksum(written, after.optionalAt + kPeChecksumField));
-        if (c.sectionAfter) {
+        if (c.tail == TemplateTail::kRelocations) {
+            // The relocations moved behind the grown tree, bytes and directory entry alike.
+            PeDirectory(written, after, 5, &rva, &size);
+            EXPECT_EQ(rva, last.virtualAddress);
+            EXPECT_EQ(size, 12u);
+            EXPECT_GE(last.virtualAddress, tree.virtualAddress + tree.virtualSize);
+            EXPECT_EQ(last.rawOffset, tree.rawOffset + tree.rawSize);
+            EXPECT_EQ(written.size(), uint64_t{last.rawOffset} + last.rawSize);
+            EXPECT_EQ(written[last.rawOffset], 0x5A);
+            EXPECT_EQ(written.back(), 0x5A);
+        }
+        if (appended) {
             // The symbol table moved behind the new section, and its pointer with it.
             const uint32_t symbols = ReadU32(written, after.fileHeaderAt + kPeSymbolTableField);
             EXPECT_EQ(symbols, uint64_t{last.rawOffset} + last.rawSize);
@@ -90,7 +114,7 @@ TEST(PeResources, SortsNamedEntriesFirstThenIdsAscending) {
 }
 
 TEST(PeResources, RefusesDamagedImagesWithAMessage) {
-    const ByteVector good = MakeTemplateImage(false, false);
+    const ByteVector good = MakeTemplateImage(false);
     const size_t root = ResourceRootOffset(good);
     const uint32_t pe = ReadU32(good, 0x3C);
     const size_t resourceDirectory = pe + 24 + 96 + 8 * kPeResourceDirectory;
