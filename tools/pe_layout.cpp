@@ -49,6 +49,8 @@ bool ReadPeLayout(const ByteVector& image, PeLayout* layout, std::string* error)
             s, in.U32(s + 12), in.U32(s + 8), in.U32(s + 20), in.U32(s + 16), in.U32(s + 36)};
         if (section.rawSize && !in.Fits(section.rawOffset, section.rawSize))
             return *error = "a section lies past the end of the file", false;
+        if (section.rawSize && section.rawOffset < layout->sizeOfHeaders)
+            return *error = "a section overlaps the headers", false;
         layout->sections.push_back(section);
     }
     return true;

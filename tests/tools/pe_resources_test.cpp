@@ -130,6 +130,9 @@ TEST(PeResources, RefusesDamagedImagesWithAMessage) {
         {"sections cut", ByteVector(good.begin(), good.begin() + 0x300), "past the end of the file"},
         {"no resources", MakeBareImage(true), "no resource directory"},
     };
+    ByteVector overlapping = good;
+    WriteU32(overlapping, pe + 24 + 224 + 20, 0x100); // the code section's raw bytes inside the headers
+    cases.push_back({"section over the headers", overlapping, "overlaps the headers"});
     ByteVector outside = good;
     WriteU32(outside, resourceDirectory, 0x00F00000);
     cases.push_back({"resource RVA out of range", outside, "outside every section"});
