@@ -45,3 +45,6 @@ function(jorvo_quiz_resources target)
         VERBATIM)
     target_sources(${target} PRIVATE ${out}/quiz.rc)
 endfunction()
+
+# Quiz programs packed from the player template (what the build ships and the end-to-end tests run).
+include(${CMAKE_CURRENT_LIST_DIR}/PackedQuiz.cmake)
