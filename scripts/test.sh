@@ -56,10 +56,11 @@ if [ $built64 = 1 ] || [ $built32 = 1 ]; then
     jorvo_wine_stop
 fi
 
-# The players' sizes (their budget is checked by the player_size_budget test of each build).
-for preset in win32 win64; do
-    exe="$root/build/$preset/shell/jorvo.exe"
-    [ -f "$exe" ] && echo "player size ($([ $preset = win32 ] && echo i686 || echo x86_64)): $(stat -c %s "$exe") bytes"
+# The players' sizes without a quiz (their budget is checked by the player_size_budget test of each build).
+for arch in i686 x86_64; do
+    preset=win64; [ $arch = i686 ] && preset=win32
+    exe="$root/build/$preset/shell/jorvo-template-$arch.exe"
+    [ -f "$exe" ] && echo "player size ($arch): $(stat -c %s "$exe") bytes"
 done
 echo "== summary"
 python3 scripts/summarise.py "${pairs[@]}" "${skipped_like[@]}" --extra-failed "$broken"

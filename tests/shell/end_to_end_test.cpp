@@ -157,6 +157,77 @@ TEST(PlayerEndToEnd, TextQuizOpensCentredLaidOutHoldsPrintScreenAndSavesOnClose)
     EXPECT_EQ(PrintScreenEventsSeen(), 2) << "Print Screen must work again once the player has ended";
 }
 
+// The text of control `id` of another process's window, asked for with WM_GETTEXT (GetWindowText would
+// not ask an edit control of another process).
+std::string ControlText(HWND parent, int id) {
+    char text[300] = "";
+    HWND control = GetDlgItem(parent, id);
+    if (!control) return "<none>";
+    LRESULT length = SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return std::string(text, length > 0 ? size_t(length) : 0);
+}
+
+// Types `text` into answer field `field` from the keyboard's messages and presses Enter.
+void TypeAndEnter(HWND panel, int field, const std::string& text) {
+    HWND edit = GetDlgItem(panel, 4000 + field);
+    for (unsigned char c : text)
+        PostMessageA(edit, WM_CHAR, c, 1);
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(edit, WM_CHAR, '\r', 0x001C0001);
+    PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC01C0001);
+}
+
+TEST(PlayerEndToEnd, DemoPlayedWithTheKeyboardShowsVerdictsAndScoreAndComesBackAfterARestart) {
+    // Typed answer, then the verdict the demo's accepted answer gives it.
+    const struct {
+        const char* typed;
+        const char* verdict;
+    } plays[] = {{"paris", "BRAVO"},
+                 {"Rome", "BRAVO"},
+                 {"Madird", "Anagramme"},
+                 {"Lisbone", "Quasiment"},
+                 {"Bonn", "FAUX"}};
+    const int played = sizeof plays / sizeof plays[0];
+    const std::string scoreLine = " 2 / " + std::to_string(DEMO_FIELD_COUNT);
+    CreateDirectoryA("play-run", nullptr);
+    DeleteFileA("play-run\\jorvo.txt");
+    {
+        PlayerRun player(JORVO_PLAYER_PATH, "play-run");
+        ASSERT_NE(player.window, nullptr);
+        auto [header, panel] = player.Panels();
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(ControlText(header, 32), " 0 / " + std::to_string(DEMO_FIELD_COUNT));
+        for (int k = 1; k <= played; ++k) {
+            TypeAndEnter(panel, k, plays[k - 1].typed);
+            EXPECT_TRUE(PumpMessagesUntil([&] { return ControlText(panel, 5000 + k) != "?"; })) << k;
+            EXPECT_EQ(ControlText(panel, 5000 + k), plays[k - 1].verdict) << plays[k - 1].typed;
+            EXPECT_EQ(ControlText(panel, 4000 + k), plays[k - 1].typed) << "Enter must not reach the text";
+        }
+        EXPECT_EQ(ControlText(header, 32), scoreLine);
+        EXPECT_EQ(ControlText(header, 30), "Touriste");
+        EXPECT_EQ(player.CloseAndWait(), 0);
+    }
+    std::string saved;
+    ASSERT_TRUE(ReadWholeFile("play-run\\jorvo.txt", &saved));
+    std::string expected;
+    for (const auto& play : plays)
+        expected += std::string(play.typed) + "\r\n";
+    EXPECT_EQ(saved, expected + EmptyLines(DEMO_FIELD_COUNT - played));
+
+    PlayerRun again(JORVO_PLAYER_PATH, "play-run");
+    ASSERT_NE(again.window, nullptr);
+    auto [header, panel] = again.Panels();
+    ASSERT_NE(panel, nullptr);
+    for (int k = 1; k <= played; ++k) {
+        EXPECT_EQ(ControlText(panel, 4000 + k), plays[k - 1].typed);
+        EXPECT_EQ(ControlText(panel, 5000 + k), plays[k - 1].verdict);
+    }
+    EXPECT_EQ(ControlText(panel, 5000 + played + 1), "?");
+    EXPECT_EQ(ControlText(header, 32), scoreLine);
+    EXPECT_EQ(ControlText(header, 30), "Touriste");
+    EXPECT_EQ(again.CloseAndWait(), 0);
+}
+
 TEST(PlayerEndToEnd, AudioQuizHostsTheMediaLibraryAndStillEndsWithZero) {
     DeleteFileA("audio-run\\jorvo_audio_player.txt");
     PlayerRun player(JORVO_AUDIO_PLAYER_PATH, "audio-run");
@@ -177,6 +248,7 @@ struct PackedDemo {
     const char* program;
     const char* title; // UTF-8, as in the quiz source
     int fieldCount;
+    const char* firstAnswer; // UTF-8
 };
 
 const PackedDemo kPackedDemos[] = {
@@ -194,21 +266,38 @@ std::wstring FromUtf8(const char* text) {
     return length > 0 ? std::wstring(wide, length - 1) : std::wstring();
 }
 
-TEST(PlayerEndToEnd, PackedDemoProgramsOpenTheirQuizAndSaveOneLinePerAnswerField) {
+// UTF-8 to the player's code page.
+std::string ToWindows1252(const char* text) {
+    const std::wstring wide = FromUtf8(text);
+    char narrow[512];
+    const int length =
+        WideCharToMultiByte(1252, 0, wide.c_str(), int(wide.size()), narrow, 512, nullptr, nullptr);
+    return std::string(narrow, length > 0 ? length : 0);
+}
+
+TEST(PlayerEndToEnd, PackedDemoProgramsOpenTheirQuizRestoreAndJudgeAnAnswerAndSaveEveryField) {
     for (const PackedDemo& demo : kPackedDemos) {
         SCOPED_TRACE(demo.kind);
         const std::string folder = std::string(demo.kind) + "-demo-run";
         const std::string answers = folder + "\\jorvo-" + demo.kind + ".txt";
-        DeleteFileA(answers.c_str());
+        const std::string firstAnswer = ToWindows1252(demo.firstAnswer);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        WriteWholeFileForTest(answers, firstAnswer + "\r\n");
         PlayerRun player(demo.program, folder.c_str());
         ASSERT_NE(player.window, nullptr) << "no visible \"Jorvo\" window from " << demo.program;
         EXPECT_EQ(WideText(player.window), FromUtf8(demo.title));
-        // The answers file holds one line per answer field the player made for the quiz.
-        // TODO(lead): once the question panel builds its blocks, also count its Edit controls here.
+        auto [header, panel] = player.Panels();
+        ASSERT_NE(panel, nullptr);
+        // One answer field per line of the answers file, and no more.
+        for (int k = 1; k <= demo.fieldCount; ++k)
+            EXPECT_NE(GetDlgItem(panel, 4000 + k), nullptr) << "field " << k;
+        EXPECT_EQ(GetDlgItem(panel, 4000 + demo.fieldCount + 1), nullptr);
+        EXPECT_EQ(ControlText(panel, 4001), firstAnswer);
+        EXPECT_EQ(ControlText(panel, 5001), "BRAVO") << "the restored answer is judged at start";
         EXPECT_EQ(player.CloseAndWait(), 0);
         std::string saved;
         EXPECT_TRUE(ReadWholeFile(answers.c_str(), &saved)) << answers;
-        EXPECT_EQ(saved, EmptyLines(demo.fieldCount));
+        EXPECT_EQ(saved, firstAnswer + "\r\n" + EmptyLines(demo.fieldCount - 1));
     }
 }
 

@@ -49,7 +49,7 @@ std::string OwnAnswersFileName() {
 
 bool PumpMessagesUntil(const std::function<bool()>& done) {
     for (DWORD start = GetTickCount(); !done();) {
-        if (GetTickCount() - start > 10000) return false;
+        if (GetTickCount() - start > 30000) return false;
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);

@@ -27,7 +27,7 @@ std::string EmptyLines(int count);
 // The answers file the program writes, named after this test program.
 std::string OwnAnswersFileName();
 
-// Dispatches this thread's messages until `done` answers true, giving up after about ten seconds (a
+// Dispatches this thread's messages until `done` answers true, giving up after about thirty seconds (a
 // safety net for a broken build, not a timing check). Answers the last value of `done`.
 bool PumpMessagesUntil(const std::function<bool()>& done);
 
