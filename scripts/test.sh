@@ -54,6 +54,8 @@ if [ $built64 = 1 ] || [ $built32 = 1 ]; then
         fi
     fi
     jorvo_wine_stop
+    # The four demos after a few answers, kept as build artefacts (build/screenshots/).
+    [ $built64 = 1 ] && { bash scripts/screenshots.sh win64 | tail -n 4 || echo "!! the screenshots failed"; }
 fi
 
 # The players' sizes without a quiz (their budget is checked by the player_size_budget test of each build).

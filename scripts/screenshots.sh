@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Screenshots of the four packed demo quizzes after a few answers (one of each kind of verdict colour),
+# taken under a Wine virtual desktop: build/screenshots/<kind>.png. The answers are put in each program's
+# answers file first, so the player restores and judges them as it starts.
+# Usage: bash scripts/screenshots.sh [PRESET]   (default win64: its player runs on every host)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+preset=${1:-win64}
+out=$root/build/screenshots
+mkdir -p "$out"
+[ -f "$root/build/$preset/examples/jorvo-text.exe" ] ||
+    { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null; }
+source scripts/wine-env.sh "$root/build/wineprefix"
+loader=$JORVO_WINE64
+[ "$preset" = win32 ] && loader=$JORVO_WINE32
+
+for kind in text pictures audio video; do
+    program=$root/build/$preset/examples/jorvo-$kind.exe
+    [ -f "$program" ] || continue
+    run=$out/$kind; rm -rf "$run"; mkdir -p "$run"
+    # Per question in order: the accepted answer, two letters exchanged, one letter short, a wrong word.
+    python3 - "$root/examples/$kind/$kind.quiz" "$run/jorvo-$kind.txt" <<'PY'
+import re, sys
+source, target = sys.argv[1], sys.argv[2]
+answers, two = [], False
+for line in open(source, encoding="utf-8"):
+    two = two or re.match(r"answers:\s*2", line) is not None
+    m = re.match(r"\s*(answer2?):\s*(.*\S)", line)
+    if m: answers.append((m.group(1), m.group(2)))
+def vary(text, n):
+    if n % 4 == 0: return text
+    if n % 4 == 1 and len(text) > 3: return text[0] + text[2] + text[1] + text[3:]
+    if n % 4 == 2: return text[:-1]
+    return "Zorglub"
+lines, question = [], -1
+for key, text in answers:
+    if key == "answer": question += 1
+    if key == "answer2" and not two: continue
+    lines.append(vary(text, question) if question < 6 else "")
+open(target, "wb").write("".join(l + "\r\n" for l in lines).encode("cp1252"))
+PY
+    (cd "$run" && "$loader" explorer "/desktop=Jorvo$kind,1024x700" "$program" >/dev/null 2>&1 &)
+    for _ in $(seq 1 60); do
+        xwininfo -root -tree 2>/dev/null | grep -q "Jorvo$kind" && break
+        sleep 0.5
+    done
+    sleep 3
+    id=$(xwininfo -root -tree | grep "Jorvo$kind" | head -n 1 | awk '{print $1}')
+    import -window "$id" "$out/$kind.png"
+    echo "screenshot: $out/$kind.png"
+    "$loader" taskkill /f /im "jorvo-$kind.exe" >/dev/null 2>&1 || true
+    sleep 1
+done
+jorvo_wine_stop
