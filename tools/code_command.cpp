@@ -9,6 +9,7 @@
 
 #include "quizdata/quiz_coding.h"
 #include "tools/file_bytes.h"
+#include "tools/quiz_resources.h"
 #include "tools/quiz_project.h"
 
 namespace {
@@ -17,18 +18,6 @@ constexpr int kQuizResource = 104;
 constexpr int kScoreResource = 105;
 constexpr int kFirstMediaId = 400;
 constexpr int kFirstRewardId = 10400;
-
-bool IsPng(const ByteVector& bytes) {
-    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    return bytes.size() >= 8 && std::memcmp(bytes.data(), kSignature, 8) == 0;
-}
-
-// Reward pictures are stored with the two halves of every byte exchanged.
-ByteVector SwapNibbles(ByteVector bytes) {
-    for (uint8_t& b : bytes)
-        b = static_cast<uint8_t>((b << 4) | (b >> 4));
-    return bytes;
-}
 
 bool Fail(const std::string& message) {
     std::fprintf(stderr, "jorvo-maker code: %s\n", message.c_str());
@@ -41,7 +30,7 @@ bool AddMedia(const std::string& quizPath, const std::string& outDir, const std:
     const std::string path = MediaFilePath(quizPath, file);
     if (path.find('"') != std::string::npos) return Fail("a file name cannot contain '\"': " + path);
     std::string stored = path;
-    const bool png = IsPng(bytes);
+    const bool png = IsPngData(bytes);
     if (reward && !png) {
         stored = outDir + "/reward" + std::to_string(id) + ".bin";
         if (!WriteFileBytes(stored, SwapNibbles(bytes))) return Fail("cannot write " + stored);

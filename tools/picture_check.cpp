@@ -22,20 +22,10 @@ uint32_t Little32(const ByteVector& b, size_t at) {
 
 // Decodes every row, as the player will when it shows the picture.
 std::string PngProblem(const ByteVector& png) {
-    if (png.size() > UINT32_MAX) return "the file is too large";
-    PngImage image;
-    PngInit(&image);
-    uint32_t error = 0;
-    if (!PngAttachMemory(&image, png.data(), uint32_t(png.size()), PNG_INPUT_RESOURCE) ||
-        !PngDecode(&image)) {
-        error = image.error;
-    } else {
-        PngOutputLayout layout;
-        PngDescribeOutput(&image, &layout);
-        std::vector<uint8_t> pixels(size_t(layout.stride) * image.height);
-        if (!PngFillRows(&image, pixels.data(), layout.stride)) error = PNG_ERR_FORMAT;
-    }
-    PngCleanup(&image);
+    uint32_t width = 0, height = 0;
+    PngOutputLayout layout;
+    ByteVector pixels;
+    const uint32_t error = DecodePngRows(png, &width, &height, &layout, &pixels);
     return error ? DescribePngError(error) : "";
 }
 
@@ -134,4 +124,25 @@ const char* DescribePngError(uint32_t code) {
                "larger than 16384 pixels)";
     default: return "the PNG picture cannot be decoded";
     }
+}
+
+uint32_t DecodePngRows(const ByteVector& png, uint32_t* width, uint32_t* height, PngOutputLayout* layout,
+                       ByteVector* pixels) {
+    if (png.size() > UINT32_MAX) return PNG_ERR_FORMAT;
+    PngImage image;
+    PngInit(&image);
+    uint32_t error = 0;
+    if (!PngAttachMemory(&image, png.data(), uint32_t(png.size()), PNG_INPUT_RESOURCE) ||
+        !PngDecode(&image)) {
+        error = image.error;
+    } else {
+        PngDescribeOutput(&image, layout);
+        *width = image.width;
+        *height = image.height;
+        pixels->resize(size_t(layout->stride) * image.height);
+        // A fill fails only on a scanline with an undefined filter type: broken image data.
+        if (!PngFillRows(&image, pixels->data(), layout->stride)) error = PNG_ERR_FORMAT;
+    }
+    PngCleanup(&image);
+    return error;
 }

@@ -6,10 +6,16 @@
 #include <cstdint>
 #include <string>
 
+#include "media/png_decoder.h"
 #include "quizdata/quiz_coding.h"
 
 // Empty when the player can show the picture; otherwise why not, in a sentence for the author.
 std::string PictureProblem(const ByteVector& bytes);
+
+// Decodes every row of `png` as the player does: 0 with the picture's size, layout and rows, else the
+// decoder's error code.
+uint32_t DecodePngRows(const ByteVector& png, uint32_t* width, uint32_t* height, PngOutputLayout* layout,
+                       ByteVector* pixels);
 
 // The PNG decoder's error code as a sentence.
 const char* DescribePngError(uint32_t code);

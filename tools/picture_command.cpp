@@ -52,25 +52,11 @@ ByteVector MakeBmp(uint32_t width, uint32_t height, const PngOutputLayout& layou
 
 // Decodes `png` into a BMP file's bytes; 0 on success, else the decoder's error code.
 uint32_t DecodeToBmp(const ByteVector& png, ByteVector* bmp) {
-    if (png.size() > UINT32_MAX) return PNG_ERR_FORMAT;
-    PngImage image;
-    PngInit(&image);
-    uint32_t error = 0;
-    if (!PngAttachMemory(&image, png.data(), uint32_t(png.size()), PNG_INPUT_RESOURCE) ||
-        !PngDecode(&image)) {
-        error = image.error;
-    } else {
-        PngOutputLayout layout;
-        PngDescribeOutput(&image, &layout);
-        ByteVector pixels;
-        pixels.resize(size_t(layout.stride) * image.height);
-        // A fill fails only on a scanline with an undefined filter type: broken image data.
-        if (PngFillRows(&image, pixels.data(), layout.stride))
-            *bmp = MakeBmp(image.width, image.height, layout, pixels);
-        else
-            error = PNG_ERR_FORMAT;
-    }
-    PngCleanup(&image);
+    uint32_t width = 0, height = 0;
+    PngOutputLayout layout;
+    ByteVector pixels;
+    const uint32_t error = DecodePngRows(png, &width, &height, &layout, &pixels);
+    if (!error) *bmp = MakeBmp(width, height, layout, pixels);
     return error;
 }
 
