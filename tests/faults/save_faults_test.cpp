@@ -78,6 +78,24 @@ TEST_F(SaveFaultsTest, FailedWriteKeepsThePreviousFileAndTheNextSaveWorks) {
     }
 }
 
+// Another program holds the old file open for sharing with a lock on all of it: the save either
+// replaces it whole or leaves it as it was, never mixed or cut, and the player carries on.
+TEST_F(SaveFaultsTest, LockedAnswersFileIsReplacedWholeOrKept) {
+    std::ofstream(AnswersName(), std::ios::binary) << kPrevious;
+    HANDLE holder = CreateFileA(AnswersName().c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(LockFile(holder, 0, 0, sizeof kPrevious - 1, 0));
+    bool partial = true;
+    const std::string saved = SaveIn("", &partial);
+    UnlockFile(holder, 0, 0, sizeof kPrevious - 1, 0);
+    CloseHandle(holder);
+    EXPECT_TRUE(saved == kPrevious || saved == kSaved) << saved;
+    EXPECT_FALSE(partial);
+    EXPECT_EQ(SaveIn("", &partial), kSaved) << "once the lock is gone the save works";
+}
+
 TEST_F(SaveFaultsTest, ReallyFullFolderKeepsThePreviousFileUntilThereIsRoomAgain) {
     std::string why;
     const std::string folder = SmallDiskFolder("full", &why);
