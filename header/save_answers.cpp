@@ -4,6 +4,8 @@
 
 #include "header/answers_file.h"
 
+SaveWriteFileProc saveWriteFile = WriteFile;
+
 namespace {
 
 constexpr int kFirstAnswerFieldId = 4000;
@@ -31,7 +33,7 @@ void ReplaceFileContent(const char* name, const char* bytes, DWORD size) {
         CreateFileA(partial, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    BOOL complete = size == 0 || (WriteFile(file, bytes, size, &written, nullptr) && written == size);
+    BOOL complete = size == 0 || (saveWriteFile(file, bytes, size, &written, nullptr) && written == size);
     // Without the flush a power cut after the move could leave an empty or short file under the name.
     complete = complete && FlushFileBuffers(file);
     complete = CloseHandle(file) && complete;

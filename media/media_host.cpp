@@ -9,6 +9,7 @@
 HMODULE mediaLibrary = nullptr;
 AtlAxAttachControlProc attachControl = nullptr;
 char currentMediaPath[MAX_PATH] = "";
+MediaWriteFileProc mediaWriteFile = WriteFile;
 
 namespace {
 
@@ -37,7 +38,7 @@ bool WriteWholeFile(const char* path, const void* data, DWORD size) {
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    bool complete = size == 0 || (WriteFile(file, data, size, &written, nullptr) && written == size);
+    bool complete = size == 0 || (mediaWriteFile(file, data, size, &written, nullptr) && written == size);
     complete = CloseHandle(file) && complete;
     if (!complete) DeleteFileA(path);
     return complete;

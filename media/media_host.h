@@ -20,6 +20,10 @@ extern HMODULE mediaLibrary;                 // "atl.dll", loaded for an audio o
 extern AtlAxAttachControlProc attachControl; // its AtlAxAttachControl, or null
 extern char currentMediaPath[MAX_PATH];      // the media file written last; kept after its deletion
 
+// The one write of an extracted item's bytes: WriteFile, replaced by tests to fail as a full disk does.
+using MediaWriteFileProc = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+extern MediaWriteFileProc mediaWriteFile;
+
 // For an audio or video quiz: loads "atl.dll", finds its attach function and initialises COM. Any other
 // quiz kind touches neither.
 void InstallMediaHost();
