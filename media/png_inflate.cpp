@@ -1,6 +1,6 @@
 // Deflate decoder tuned for whole-image decompression into a buffer of known size.
 //
-// Bits are read through a 64-bit buffer. While at least 8 input bytes remain and the output has room
+// Bits are read through a 64-bit buffer. While at least 16 input bytes remain and the output has room
 // for the longest match plus copy slack, the fast loop refills without branches and copies matches
 // eight bytes at a time; near either end the careful loop takes over, reading the input byte by byte
 // (zeros past its end, counted, so that using them reports a truncated stream) and checking every
@@ -359,15 +359,34 @@ inline uint32_t TakeValue(Inflater& s, uint32_t entry) {
     return value;
 }
 
-// Decodes symbols while at least 8 input bytes remain and the output has kFastOutputSlack bytes to
-// spare. The decoder's state is held in locals: output bytes written through a byte pointer could
+// Stores the entry's literal and the second byte after it (a second literal or junk the next write
+// replaces) in one move.
+inline void StoreLiteralPair(uint8_t* out, uint32_t entry) {
+    uint16_t pair = uint16_t(entry >> 16);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    pair = uint16_t(pair << 8 | pair >> 8);
+#endif
+    std::memcpy(out, &pair, 2);
+}
+
+// Input bytes the fast loop keeps in reserve: one refill may read 8 bytes after the previous one
+// advanced the input by up to 7.
+constexpr size_t kFastInputSlack = 16;
+
+// Decodes symbols while kFastInputSlack input bytes remain and the output has kFastOutputSlack bytes
+// to spare. The decoder's state is held in locals: output bytes written through a byte pointer could
 // otherwise alias the record's fields and force them back to memory after every literal.
+//
+// Every path ends with a refill and the primary entry of the next symbol already loaded, so the entry
+// that ends a run of literals is not looked up twice, and the next symbol's lookup overlaps a match's
+// copy.
 InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
     *blockEnded = false;
-    if (s.end - s.next < 8 || size_t(s.outEnd - s.out) < kFastOutputSlack) return kInflateOk;
+    if (size_t(s.end - s.next) < kFastInputSlack || size_t(s.outEnd - s.out) < kFastOutputSlack)
+        return kInflateOk;
     const uint32_t* const litTable = s.litTable;
     const uint32_t* const distTable = s.distTable;
-    const uint8_t* const inLimit = s.end - 8;
+    const uint8_t* const inLimit = s.end - kFastInputSlack;
     uint8_t* const outLimit = s.outEnd - kFastOutputSlack;
     uint8_t* const outStart = s.outStart;
     const uint8_t* next = s.next;
@@ -378,26 +397,27 @@ InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
         bits >>= n;
         bitCount -= n;
     };
-    InflateResult result = kInflateOk;
-    while (next <= inLimit && out <= outLimit) {
-        // One refill covers a length and a distance code with their extra bits (48 bits), or four
-        // primary entries.
+    // Tops the buffer up to 56..63 bits; one refill covers a length and a distance code with their
+    // extra bits (48 bits), or four primary entries and the lookup of a fifth.
+    auto refill = [&]() {
         bits |= LoadLittleEndian64(next) << bitCount;
         next += (63 - bitCount) >> 3;
         bitCount |= 56;
-        uint32_t entry = litTable[LowBits(bits, kLitPrimaryBits)];
+    };
+    InflateResult result = kInflateOk;
+    refill();
+    uint32_t entry = litTable[LowBits(bits, kLitPrimaryBits)];
+    while (next <= inLimit && out <= outLimit) {
         if (entry & kLiteral) {
-            // Up to four primary entries (one or two literals each) per refill; the second byte is
-            // always stored and kept only when the entry holds two literals.
-            for (int k = 0;; k++) {
+            // Up to four primary entries (one or two literals each) per refill.
+            for (int k = 0; k < 4; k++) {
                 drop(entry & 63);
-                out[0] = uint8_t(entry >> 16);
-                out[1] = uint8_t(entry >> 24);
+                StoreLiteralPair(out, entry);
                 out += 1 + ((entry >> 6) & 1);
-                if (k == 3) break;
                 entry = litTable[LowBits(bits, kLitPrimaryBits)];
                 if (!(entry & kLiteral)) break;
             }
+            refill();
             continue;
         }
         if (entry & kSubtable) {
@@ -406,6 +426,8 @@ InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
             if (entry & kLiteral) {
                 drop(entry & 63);
                 *out++ = uint8_t(entry >> 16);
+                refill();
+                entry = litTable[LowBits(bits, kLitPrimaryBits)];
                 continue;
             }
         }
@@ -435,6 +457,8 @@ InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
             result = kInflateBadDistance;
             break;
         }
+        refill();
+        entry = litTable[LowBits(bits, kLitPrimaryBits)];
         CopyMatchFast(out, distance, length);
         out += length;
     }
