@@ -9,6 +9,7 @@
 // primary index continue in subtables.
 #include "media/png_inflate.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -79,11 +80,25 @@ constexpr SymbolTables kSymbols = MakeSymbolTables();
 // Order in which a dynamic block lists the code-length code's lengths.
 constexpr uint8_t kCodeLengthOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
 
-uint32_t ReverseBits(uint32_t code, unsigned length) {
-    uint32_t reversed = 0;
-    for (unsigned i = 0; i < length; i++, code >>= 1)
-        reversed = reversed << 1 | (code & 1);
-    return reversed;
+struct ByteReversal {
+    uint8_t reversed[256];
+};
+
+constexpr ByteReversal MakeByteReversal() {
+    ByteReversal t{};
+    for (unsigned b = 0; b < 256; b++)
+        for (unsigned i = 0; i < 8; i++)
+            if (b >> i & 1) t.reversed[b] |= uint8_t(0x80 >> i);
+    return t;
+}
+
+constexpr ByteReversal kByteReversal = MakeByteReversal();
+
+// The low `length` bits of `code` (length 1 to 15) in reverse order.
+inline uint32_t ReverseBits(uint32_t code, unsigned length) {
+    const uint32_t reversed16 =
+        uint32_t(kByteReversal.reversed[code & 255]) << 8 | kByteReversal.reversed[code >> 8 & 255];
+    return reversed16 >> (16 - length);
 }
 
 // Builds the lookup table of the canonical code given by `lengths`. An over-full code fails; an
@@ -108,11 +123,16 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
     for (unsigned s = 0; s < symbolCount; s++)
         if (lengths[s]) sorted[offset[lengths[s]]++] = uint16_t(s);
 
+    // A complete code writes every primary entry; only an incomplete one leaves some invalid.
     const uint32_t primarySize = 1u << primaryBits;
-    for (uint32_t i = 0; i < primarySize; i++)
-        table[i] = kInvalid;
+    if (left != 0)
+        for (uint32_t i = 0; i < primarySize; i++)
+            table[i] = kInvalid;
     const unsigned subBits = maxLength > primaryBits ? maxLength - primaryBits : 0;
     uint32_t nextSubtable = primarySize;
+    // Canonical codes come in the order of their bit strings, so the long codes sharing a primary
+    // index are consecutive: a new index opens the next subtable.
+    uint32_t linkIndex = UINT32_MAX;
     uint32_t code = 0;
     unsigned index = 0;
     for (unsigned length = 1; length <= maxLength; length++, code <<= 1) {
@@ -126,7 +146,8 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
                 continue;
             }
             uint32_t& link = table[reversed & (primarySize - 1)];
-            if (!(link & kSubtable)) {
+            if ((reversed & (primarySize - 1)) != linkIndex) {
+                linkIndex = reversed & (primarySize - 1);
                 link = nextSubtable << 16 | kSubtable | subBits << 8 | primaryBits;
                 for (uint32_t i = 0; i < (1u << subBits); i++)
                     table[nextSubtable + i] = kInvalid;
@@ -143,16 +164,17 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
 }
 
 // Merges each primary literal entry with the literal that follows when the index holds both codes.
+// The follower's index (i >> first code's length) is below i, except for i = 0 where it is i itself,
+// so going down the table always reads single entries. Without branches: which entries pair is as
+// random as the code lengths.
 void PairLiterals(uint32_t* table) {
-    uint32_t single[1u << kLitPrimaryBits];
-    std::memcpy(single, table, sizeof single);
-    for (uint32_t i = 0; i < (1u << kLitPrimaryBits); i++) {
-        const uint32_t first = single[i];
-        if (!(first & kLiteral)) continue;
+    for (uint32_t i = (1u << kLitPrimaryBits); i-- > 0;) {
+        const uint32_t first = table[i];
         const unsigned firstLength = first & 63;
-        const uint32_t second = single[i >> firstLength];
-        if (!(second & kLiteral) || (second & 63) > kLitPrimaryBits - firstLength) continue;
-        table[i] = (first + (second & 63)) | kSecondLiteral | (second >> 16) << 24;
+        const uint32_t second = table[i >> firstLength];
+        const bool pairs = (first & second & kLiteral) && (second & 63) + firstLength <= kLitPrimaryBits;
+        const uint32_t both = (first + (second & 63)) | kSecondLiteral | (second >> 16) << 24;
+        table[i] = pairs ? both : first;
     }
 }
 
@@ -221,8 +243,16 @@ struct Inflater {
     uint32_t distTable[kDistTableSize];
 };
 
-// Tops the bit buffer up to 56..63 bits, one byte at a time, with zeros past the end.
+// Tops the bit buffer up to 56..63 bits: a word at a time while 8 input bytes remain, else one byte
+// at a time with zeros past the end. Bits above the count are zeros or the input's next bits (what a
+// word refill leaves), so OR-ing the next bytes in is safe either way.
 inline void RefillCareful(Inflater& s) {
+    if (s.end - s.next >= 8) {
+        s.bits |= LoadLittleEndian64(s.next) << s.bitCount;
+        s.next += (63 - s.bitCount) >> 3;
+        s.bitCount |= 56;
+        return;
+    }
     s.bits &= s.bitCount ? ~uint64_t(0) >> (64 - s.bitCount) : 0;
     while (s.bitCount < 56) {
         uint64_t byte = 0;
