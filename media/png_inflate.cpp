@@ -163,19 +163,47 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
     return true;
 }
 
-// Merges each primary literal entry with the literal that follows when the index holds both codes.
-// The follower's index (i >> first code's length) is below i, except for i = 0 where it is i itself,
-// so going down the table always reads single entries. Without branches: which entries pair is as
-// random as the code lengths.
-void PairLiterals(uint32_t* table) {
-    for (uint32_t i = (1u << kLitPrimaryBits); i-- > 0;) {
-        const uint32_t first = table[i];
-        const unsigned firstLength = first & 63;
-        const uint32_t second = table[i >> firstLength];
-        const bool pairs = (first & second & kLiteral) && (second & 63) + firstLength <= kLitPrimaryBits;
-        const uint32_t both = (first + (second & 63)) | kSecondLiteral | (second >> 16) << 24;
-        table[i] = pairs ? both : first;
+// Merges the primary entries whose index holds the codes of two literals into entries giving both.
+// Such an entry's index is the first code, then the second, then any bits: the pairs of short literal
+// codes are written directly, which touches far fewer entries than checking every index.
+void PairLiterals(const uint8_t* lengths, unsigned symbolCount, uint32_t* table) {
+    unsigned count[kMaxCodeLength + 1] = {};
+    for (unsigned s = 0; s < symbolCount; s++)
+        count[lengths[s]]++;
+    count[0] = 0;
+    uint32_t nextCode[kMaxCodeLength + 1] = {};
+    for (unsigned length = 1; length <= kMaxCodeLength; length++)
+        nextCode[length] = (nextCode[length - 1] + count[length - 1]) << 1;
+
+    struct Code {
+        uint16_t reversed;
+        uint16_t symbol;
+    };
+    Code literals[kLitPrimaryBits][256]; // by code length, the lengths a pair can hold
+    unsigned literalCount[kLitPrimaryBits] = {};
+    for (unsigned s = 0; s < 256 && s < symbolCount; s++) {
+        const unsigned length = lengths[s];
+        if (length == 0) continue;
+        const uint32_t code = nextCode[length]++;
+        if (length < kLitPrimaryBits)
+            literals[length][literalCount[length]++] = {uint16_t(ReverseBits(code, length)), uint16_t(s)};
     }
+    for (unsigned firstLength = 1; firstLength < kLitPrimaryBits; firstLength++)
+        for (unsigned a = 0; a < literalCount[firstLength]; a++) {
+            const Code first = literals[firstLength][a];
+            for (unsigned secondLength = 1; firstLength + secondLength <= kLitPrimaryBits; secondLength++)
+                for (unsigned b = 0; b < literalCount[secondLength]; b++) {
+                    const Code second = literals[secondLength][b];
+                    const uint32_t single =
+                        (uint32_t(first.symbol) << 16 | kLiteral) + (firstLength << 8) + firstLength;
+                    const uint32_t entry =
+                        (single + secondLength) | kSecondLiteral | uint32_t(second.symbol) << 24;
+                    const unsigned both = firstLength + secondLength;
+                    for (uint32_t i = first.reversed | uint32_t(second.reversed) << firstLength;
+                         i < (1u << kLitPrimaryBits); i += 1u << both)
+                        table[i] = entry;
+                }
+        }
 }
 
 inline uint64_t LoadLittleEndian64(const uint8_t* p) {
@@ -310,7 +338,7 @@ bool LoadFixedTables(Inflater& s) {
     if (!BuildTable(lengths, kLitSymbols, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
         !BuildTable(distLengths, kDistSymbols, kSymbols.distance, kDistPrimaryBits, s.distTable))
         return false;
-    PairLiterals(s.litTable);
+    PairLiterals(lengths, kLitSymbols, s.litTable);
     return true;
 }
 
@@ -368,7 +396,7 @@ InflateResult LoadDynamicTables(Inflater& s) {
     if (!BuildTable(lengths, litCount, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
         !BuildTable(lengths + litCount, distCount, kSymbols.distance, kDistPrimaryBits, s.distTable))
         return kInflateBadCodeLengths;
-    PairLiterals(s.litTable);
+    PairLiterals(lengths, litCount, s.litTable);
     return kInflateOk;
 }
 
