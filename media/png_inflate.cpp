@@ -1,6 +1,6 @@
 // Deflate decoder tuned for whole-image decompression into a buffer of known size.
 //
-// Bits are read through a 64-bit buffer. While at least 16 input bytes remain and the output has room
+// Bits are read through a 64-bit buffer. While at least 8 input bytes remain and the output has room
 // for the longest match plus copy slack, the fast loop refills without branches and copies matches
 // eight bytes at a time; near either end the careful loop takes over, reading the input byte by byte
 // (zeros past its end, counted, so that using them reports a truncated stream) and checking every
@@ -417,7 +417,7 @@ inline uint32_t TakeValue(Inflater& s, uint32_t entry) {
     return value;
 }
 
-// Stores the entry's literal and the second byte after it (a second literal or junk the next write
+// Stores the entry's literal and the byte after it (a second literal, or a byte that the next write
 // replaces) in one move.
 inline void StoreLiteralPair(uint8_t* out, uint32_t entry) {
     uint16_t pair = uint16_t(entry >> 16);
@@ -427,9 +427,8 @@ inline void StoreLiteralPair(uint8_t* out, uint32_t entry) {
     std::memcpy(out, &pair, 2);
 }
 
-// Input bytes the fast loop keeps in reserve: one refill may read 8 bytes after the previous one
-// advanced the input by up to 7.
-constexpr size_t kFastInputSlack = 16;
+// Input bytes the fast loop needs: each pass refills once, reading a word where the pass began.
+constexpr size_t kFastInputSlack = 8;
 
 // Decodes symbols while kFastInputSlack input bytes remain and the output has kFastOutputSlack bytes
 // to spare. The decoder's state is held in locals: output bytes written through a byte pointer could
