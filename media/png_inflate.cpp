@@ -9,6 +9,7 @@
 // primary index continue in subtables.
 #include "media/png_inflate.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -79,11 +80,25 @@ constexpr SymbolTables kSymbols = MakeSymbolTables();
 // Order in which a dynamic block lists the code-length code's lengths.
 constexpr uint8_t kCodeLengthOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
 
-uint32_t ReverseBits(uint32_t code, unsigned length) {
-    uint32_t reversed = 0;
-    for (unsigned i = 0; i < length; i++, code >>= 1)
-        reversed = reversed << 1 | (code & 1);
-    return reversed;
+struct ByteReversal {
+    uint8_t reversed[256];
+};
+
+constexpr ByteReversal MakeByteReversal() {
+    ByteReversal t{};
+    for (unsigned b = 0; b < 256; b++)
+        for (unsigned i = 0; i < 8; i++)
+            if (b >> i & 1) t.reversed[b] |= uint8_t(0x80 >> i);
+    return t;
+}
+
+constexpr ByteReversal kByteReversal = MakeByteReversal();
+
+// The low `length` bits of `code` (length 1 to 15) in reverse order.
+inline uint32_t ReverseBits(uint32_t code, unsigned length) {
+    const uint32_t reversed16 =
+        uint32_t(kByteReversal.reversed[code & 255]) << 8 | kByteReversal.reversed[code >> 8 & 255];
+    return reversed16 >> (16 - length);
 }
 
 // Builds the lookup table of the canonical code given by `lengths`. An over-full code fails; an
@@ -108,11 +123,16 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
     for (unsigned s = 0; s < symbolCount; s++)
         if (lengths[s]) sorted[offset[lengths[s]]++] = uint16_t(s);
 
+    // A complete code writes every primary entry; only an incomplete one leaves some invalid.
     const uint32_t primarySize = 1u << primaryBits;
-    for (uint32_t i = 0; i < primarySize; i++)
-        table[i] = kInvalid;
+    if (left != 0)
+        for (uint32_t i = 0; i < primarySize; i++)
+            table[i] = kInvalid;
     const unsigned subBits = maxLength > primaryBits ? maxLength - primaryBits : 0;
     uint32_t nextSubtable = primarySize;
+    // Canonical codes come in the order of their bit strings, so the long codes sharing a primary
+    // index are consecutive: a new index opens the next subtable.
+    uint32_t linkIndex = UINT32_MAX;
     uint32_t code = 0;
     unsigned index = 0;
     for (unsigned length = 1; length <= maxLength; length++, code <<= 1) {
@@ -126,7 +146,8 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
                 continue;
             }
             uint32_t& link = table[reversed & (primarySize - 1)];
-            if (!(link & kSubtable)) {
+            if ((reversed & (primarySize - 1)) != linkIndex) {
+                linkIndex = reversed & (primarySize - 1);
                 link = nextSubtable << 16 | kSubtable | subBits << 8 | primaryBits;
                 for (uint32_t i = 0; i < (1u << subBits); i++)
                     table[nextSubtable + i] = kInvalid;
@@ -142,18 +163,47 @@ bool BuildTable(const uint8_t* lengths, unsigned symbolCount, const uint32_t* de
     return true;
 }
 
-// Merges each primary literal entry with the literal that follows when the index holds both codes.
-void PairLiterals(uint32_t* table) {
-    uint32_t single[1u << kLitPrimaryBits];
-    std::memcpy(single, table, sizeof single);
-    for (uint32_t i = 0; i < (1u << kLitPrimaryBits); i++) {
-        const uint32_t first = single[i];
-        if (!(first & kLiteral)) continue;
-        const unsigned firstLength = first & 63;
-        const uint32_t second = single[i >> firstLength];
-        if (!(second & kLiteral) || (second & 63) > kLitPrimaryBits - firstLength) continue;
-        table[i] = (first + (second & 63)) | kSecondLiteral | (second >> 16) << 24;
+// Merges the primary entries whose index holds the codes of two literals into entries giving both.
+// Such an entry's index is the first code, then the second, then any bits: the pairs of short literal
+// codes are written directly, which touches far fewer entries than checking every index.
+void PairLiterals(const uint8_t* lengths, unsigned symbolCount, uint32_t* table) {
+    unsigned count[kMaxCodeLength + 1] = {};
+    for (unsigned s = 0; s < symbolCount; s++)
+        count[lengths[s]]++;
+    count[0] = 0;
+    uint32_t nextCode[kMaxCodeLength + 1] = {};
+    for (unsigned length = 1; length <= kMaxCodeLength; length++)
+        nextCode[length] = (nextCode[length - 1] + count[length - 1]) << 1;
+
+    struct Code {
+        uint16_t reversed;
+        uint16_t symbol;
+    };
+    Code literals[kLitPrimaryBits][256]; // by code length, the lengths a pair can hold
+    unsigned literalCount[kLitPrimaryBits] = {};
+    for (unsigned s = 0; s < 256 && s < symbolCount; s++) {
+        const unsigned length = lengths[s];
+        if (length == 0) continue;
+        const uint32_t code = nextCode[length]++;
+        if (length < kLitPrimaryBits)
+            literals[length][literalCount[length]++] = {uint16_t(ReverseBits(code, length)), uint16_t(s)};
     }
+    for (unsigned firstLength = 1; firstLength < kLitPrimaryBits; firstLength++)
+        for (unsigned a = 0; a < literalCount[firstLength]; a++) {
+            const Code first = literals[firstLength][a];
+            for (unsigned secondLength = 1; firstLength + secondLength <= kLitPrimaryBits; secondLength++)
+                for (unsigned b = 0; b < literalCount[secondLength]; b++) {
+                    const Code second = literals[secondLength][b];
+                    const uint32_t single =
+                        (uint32_t(first.symbol) << 16 | kLiteral) + (firstLength << 8) + firstLength;
+                    const uint32_t entry =
+                        (single + secondLength) | kSecondLiteral | uint32_t(second.symbol) << 24;
+                    const unsigned both = firstLength + secondLength;
+                    for (uint32_t i = first.reversed | uint32_t(second.reversed) << firstLength;
+                         i < (1u << kLitPrimaryBits); i += 1u << both)
+                        table[i] = entry;
+                }
+        }
 }
 
 inline uint64_t LoadLittleEndian64(const uint8_t* p) {
@@ -221,8 +271,16 @@ struct Inflater {
     uint32_t distTable[kDistTableSize];
 };
 
-// Tops the bit buffer up to 56..63 bits, one byte at a time, with zeros past the end.
+// Tops the bit buffer up to 56..63 bits: a word at a time while 8 input bytes remain, else one byte
+// at a time with zeros past the end. Bits above the count are zeros or the input's next bits (what a
+// word refill leaves), so OR-ing the next bytes in is safe either way.
 inline void RefillCareful(Inflater& s) {
+    if (s.end - s.next >= 8) {
+        s.bits |= LoadLittleEndian64(s.next) << s.bitCount;
+        s.next += (63 - s.bitCount) >> 3;
+        s.bitCount |= 56;
+        return;
+    }
     s.bits &= s.bitCount ? ~uint64_t(0) >> (64 - s.bitCount) : 0;
     while (s.bitCount < 56) {
         uint64_t byte = 0;
@@ -280,7 +338,7 @@ bool LoadFixedTables(Inflater& s) {
     if (!BuildTable(lengths, kLitSymbols, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
         !BuildTable(distLengths, kDistSymbols, kSymbols.distance, kDistPrimaryBits, s.distTable))
         return false;
-    PairLiterals(s.litTable);
+    PairLiterals(lengths, kLitSymbols, s.litTable);
     return true;
 }
 
@@ -338,7 +396,7 @@ InflateResult LoadDynamicTables(Inflater& s) {
     if (!BuildTable(lengths, litCount, kSymbols.literalLength, kLitPrimaryBits, s.litTable) ||
         !BuildTable(lengths + litCount, distCount, kSymbols.distance, kDistPrimaryBits, s.distTable))
         return kInflateBadCodeLengths;
-    PairLiterals(s.litTable);
+    PairLiterals(lengths, litCount, s.litTable);
     return kInflateOk;
 }
 
@@ -359,15 +417,33 @@ inline uint32_t TakeValue(Inflater& s, uint32_t entry) {
     return value;
 }
 
-// Decodes symbols while at least 8 input bytes remain and the output has kFastOutputSlack bytes to
-// spare. The decoder's state is held in locals: output bytes written through a byte pointer could
+// Stores the entry's literal and the byte after it (a second literal, or a byte that the next write
+// replaces) in one move.
+inline void StoreLiteralPair(uint8_t* out, uint32_t entry) {
+    uint16_t pair = uint16_t(entry >> 16);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    pair = uint16_t(pair << 8 | pair >> 8);
+#endif
+    std::memcpy(out, &pair, 2);
+}
+
+// Input bytes the fast loop needs: each pass refills once, reading a word where the pass began.
+constexpr size_t kFastInputSlack = 8;
+
+// Decodes symbols while kFastInputSlack input bytes remain and the output has kFastOutputSlack bytes
+// to spare. The decoder's state is held in locals: output bytes written through a byte pointer could
 // otherwise alias the record's fields and force them back to memory after every literal.
+//
+// Every path ends with a refill and the primary entry of the next symbol already loaded, so the entry
+// that ends a run of literals is not looked up twice, and the next symbol's lookup overlaps a match's
+// copy.
 InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
     *blockEnded = false;
-    if (s.end - s.next < 8 || size_t(s.outEnd - s.out) < kFastOutputSlack) return kInflateOk;
+    if (size_t(s.end - s.next) < kFastInputSlack || size_t(s.outEnd - s.out) < kFastOutputSlack)
+        return kInflateOk;
     const uint32_t* const litTable = s.litTable;
     const uint32_t* const distTable = s.distTable;
-    const uint8_t* const inLimit = s.end - 8;
+    const uint8_t* const inLimit = s.end - kFastInputSlack;
     uint8_t* const outLimit = s.outEnd - kFastOutputSlack;
     uint8_t* const outStart = s.outStart;
     const uint8_t* next = s.next;
@@ -378,26 +454,27 @@ InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
         bits >>= n;
         bitCount -= n;
     };
-    InflateResult result = kInflateOk;
-    while (next <= inLimit && out <= outLimit) {
-        // One refill covers a length and a distance code with their extra bits (48 bits), or four
-        // primary entries.
+    // Tops the buffer up to 56..63 bits; one refill covers a length and a distance code with their
+    // extra bits (48 bits), or four primary entries and the lookup of a fifth.
+    auto refill = [&]() {
         bits |= LoadLittleEndian64(next) << bitCount;
         next += (63 - bitCount) >> 3;
         bitCount |= 56;
-        uint32_t entry = litTable[LowBits(bits, kLitPrimaryBits)];
+    };
+    InflateResult result = kInflateOk;
+    refill();
+    uint32_t entry = litTable[LowBits(bits, kLitPrimaryBits)];
+    while (next <= inLimit && out <= outLimit) {
         if (entry & kLiteral) {
-            // Up to four primary entries (one or two literals each) per refill; the second byte is
-            // always stored and kept only when the entry holds two literals.
-            for (int k = 0;; k++) {
+            // Up to four primary entries (one or two literals each) per refill.
+            for (int k = 0; k < 4; k++) {
                 drop(entry & 63);
-                out[0] = uint8_t(entry >> 16);
-                out[1] = uint8_t(entry >> 24);
+                StoreLiteralPair(out, entry);
                 out += 1 + ((entry >> 6) & 1);
-                if (k == 3) break;
                 entry = litTable[LowBits(bits, kLitPrimaryBits)];
                 if (!(entry & kLiteral)) break;
             }
+            refill();
             continue;
         }
         if (entry & kSubtable) {
@@ -406,6 +483,8 @@ InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
             if (entry & kLiteral) {
                 drop(entry & 63);
                 *out++ = uint8_t(entry >> 16);
+                refill();
+                entry = litTable[LowBits(bits, kLitPrimaryBits)];
                 continue;
             }
         }
@@ -435,6 +514,8 @@ InflateResult DecodeFast(Inflater& s, bool* blockEnded) {
             result = kInflateBadDistance;
             break;
         }
+        refill();
+        entry = litTable[LowBits(bits, kLitPrimaryBits)];
         CopyMatchFast(out, distance, length);
         out += length;
     }

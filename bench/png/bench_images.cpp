@@ -3,6 +3,9 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cmath>
 #include <random>
 
@@ -56,6 +59,93 @@ Bytes FlatRgb(uint32_t width, uint32_t height, uint32_t seed) {
             fill(x0 + 10 + x, y0 + h - 20, 1, 10, uint8_t(x * 255 / (w / 3)), 200, 80);
     }
     return rgb;
+}
+
+// A palette of `colours` entries fitted to the picture by median cut over a sample of its pixels.
+Bytes MedianCutPalette(const Bytes& rgb, unsigned colours) {
+    std::vector<std::array<uint8_t, 3>> sample;
+    for (size_t i = 0; i + 3 <= rgb.size(); i += 3 * 7)
+        sample.push_back({rgb[i], rgb[i + 1], rgb[i + 2]});
+    std::vector<std::pair<size_t, size_t>> boxes{{0, sample.size()}};
+    auto widest = [&](const std::pair<size_t, size_t>& box, int* channel) {
+        int best = -1;
+        for (int c = 0; c < 3; c++) {
+            int lo = 255, hi = 0;
+            for (size_t i = box.first; i < box.second; i++)
+                lo = std::min<int>(lo, sample[i][c]), hi = std::max<int>(hi, sample[i][c]);
+            if (hi - lo > best) best = hi - lo, *channel = c;
+        }
+        return box.second - box.first < 2 ? -1 : best;
+    };
+    while (boxes.size() < colours) {
+        size_t pick = 0;
+        int channel = 0, pickRange = -1;
+        for (size_t b = 0; b < boxes.size(); b++) {
+            int c = 0;
+            const int range = widest(boxes[b], &c);
+            if (range > pickRange) pickRange = range, pick = b, channel = c;
+        }
+        if (pickRange <= 0) break;
+        const auto box = boxes[pick];
+        const size_t middle = (box.first + box.second) / 2;
+        std::nth_element(sample.begin() + box.first, sample.begin() + middle, sample.begin() + box.second,
+                         [channel](const auto& a, const auto& b) { return a[channel] < b[channel]; });
+        boxes[pick] = {box.first, middle};
+        boxes.push_back({middle, box.second});
+    }
+    Bytes palette;
+    for (const auto& box : boxes)
+        for (int c = 0; c < 3; c++) {
+            uint64_t sum = 0;
+            for (size_t i = box.first; i < box.second; i++)
+                sum += sample[i][c];
+            palette.push_back(uint8_t(sum / (box.second - box.first)));
+        }
+    return palette;
+}
+
+// The picture reduced to `palette` with Floyd-Steinberg error diffusion, as palette indices. The
+// nearest entry is looked up through a cache on 5 bits a channel.
+Bytes DitherToPalette(const Bytes& rgb, uint32_t width, uint32_t height, const Bytes& palette) {
+    const size_t entries = palette.size() / 3;
+    std::vector<int16_t> nearest(1u << 15, -1);
+    auto lookup = [&](int r, int g, int b) {
+        const uint32_t key = uint32_t(r >> 3) << 10 | uint32_t(g >> 3) << 5 | uint32_t(b >> 3);
+        if (nearest[key] < 0) {
+            const int cr = (r & ~7) + 4, cg = (g & ~7) + 4, cb = (b & ~7) + 4;
+            int best = 0, bestDistance = INT32_MAX;
+            for (size_t e = 0; e < entries; e++) {
+                const int dr = cr - palette[3 * e], dg = cg - palette[3 * e + 1],
+                          db = cb - palette[3 * e + 2];
+                const int distance = dr * dr + dg * dg + db * db;
+                if (distance < bestDistance) bestDistance = distance, best = int(e);
+            }
+            nearest[key] = int16_t(best);
+        }
+        return nearest[key];
+    };
+    std::vector<int> error(size_t(width + 2) * 3 * 2, 0); // this row's and the next row's, with margins
+    Bytes indices(size_t(width) * height);
+    for (uint32_t y = 0; y < height; y++) {
+        int* here = &error[(y % 2) * (width + 2) * 3];
+        int* below = &error[((y + 1) % 2) * (width + 2) * 3];
+        std::fill(below, below + (width + 2) * 3, 0);
+        for (uint32_t x = 0; x < width; x++) {
+            int wanted[3];
+            for (int c = 0; c < 3; c++)
+                wanted[c] = Clamp(rgb[(size_t(y) * width + x) * 3 + c] + here[(x + 1) * 3 + c] / 16);
+            const int index = lookup(wanted[0], wanted[1], wanted[2]);
+            indices[size_t(y) * width + x] = uint8_t(index);
+            for (int c = 0; c < 3; c++) {
+                const int e = wanted[c] - palette[3 * index + c];
+                here[(x + 2) * 3 + c] += e * 7;
+                below[x * 3 + c] += e * 3;
+                below[(x + 1) * 3 + c] += e * 5;
+                below[(x + 2) * 3 + c] += e;
+            }
+        }
+    }
+    return indices;
 }
 
 BenchImage Encode(const std::string& name, uint32_t width, uint32_t height, uint8_t colourType,
@@ -113,5 +203,11 @@ std::vector<BenchImage> MakeBenchImages() {
         AddFormats(images, "photo", PhotoRgb(size.first, size.second, 7), size.first, size.second, true);
         AddFormats(images, "flat", FlatRgb(size.first, size.second, 11), size.first, size.second, false);
     }
+    // A photo reduced to 256 fitted colours with dithering: noisy indices, mostly literals.
+    const uint32_t width = 1920, height = 1080;
+    const Bytes rgb = PhotoRgb(width, height, 13);
+    const Bytes palette = MedianCutPalette(rgb, 256);
+    images.push_back(Encode("photo_1920x1080_dithered256", width, height, 3, 8, false,
+                            DitherToPalette(rgb, width, height, palette), palette));
     return images;
 }

@@ -1,8 +1,10 @@
 // Our inflate against zlib's deflate: every strategy and level on data that produces long and short
-// matches, far distances and stored blocks above 64 KiB; streams cut anywhere; buffers of the wrong size.
+// matches, far distances, codes of every length and stored blocks above 64 KiB; streams cut anywhere; buffers
+// of the wrong size.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -29,6 +31,12 @@ Bytes MakeData(const std::string& kind, size_t size, uint32_t seed) {
             for (size_t k = 0; k < run && i < size; k++, i++)
                 data[i] = k < period ? uint8_t(random()) : data[i - period];
         }
+    } else if (kind == "skewed") {
+        // Byte values falling off exponentially: codes from a few bits up to the longest, so that
+        // several primary entries lead to subtables, in every block.
+        std::exponential_distribution<double> falling(1.0 / 20);
+        for (auto& b : data)
+            b = uint8_t(std::min(255.0, falling(random)));
     } else if (kind == "far") {
         // A block of noise repeated ~32 KiB later, for the longest distances.
         for (size_t i = 0; i < size; i++)
@@ -62,7 +70,7 @@ std::vector<RoundTripCase> RoundTripCases() {
                     {"rle", 6, Z_RLE},
                     {"huffman", 6, Z_HUFFMAN_ONLY},
                     {"filtered", 6, Z_FILTERED}};
-    for (const char* kind : {"noise", "text", "periods", "far", "zeros"})
+    for (const char* kind : {"noise", "text", "periods", "skewed", "far", "zeros"})
         for (const auto& s : settings)
             for (size_t size : {size_t(0), size_t(1), size_t(300), size_t(150000)})
                 cases.push_back({std::string(kind) + "_" + s.name + "_" + std::to_string(size), kind, size,
