@@ -17,15 +17,19 @@ namespace {
 constexpr int kQuestions = 96;
 constexpr size_t kPictureSize = 100 * 1024;
 
-// A JPEG-looking file: the start-of-image and JFIF markers, then bytes that do not repeat.
+// A JPEG as the quiz checks read it: start of image, a JFIF block, a baseline 640 x 480 frame header
+// of three components and a scan header, then entropy-coded bytes that do not repeat (no 0xFF).
 ByteVector FakeJpeg(uint32_t seed) {
-    ByteVector bytes = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0x00};
+    ByteVector bytes = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J',  'F',  'I',  'F',  0, 1,    1,    0,
+                        0,    1,    0,    1,    0,    0,    0xFF, 0xC0, 0x00, 17,   8, 0x01, 0xE0, 0x02,
+                        0x80, 3,    1,    0x22, 0,    2,    0x11, 1,    3,    0x11, 1, 0xFF, 0xDA, 0x00,
+                        12,   3,    1,    0x00, 2,    0x11, 3,    0x11, 0,    63,   0};
     uint32_t state = seed * 2654435761u + 1;
     while (bytes.size() < kPictureSize - 2) {
         state ^= state << 13;
         state ^= state >> 17;
         state ^= state << 5;
-        bytes.push_back(static_cast<uint8_t>(state));
+        bytes.push_back(static_cast<uint8_t>(state) == 0xFF ? 0xFE : static_cast<uint8_t>(state));
     }
     bytes.push_back(0xFF);
     bytes.push_back(0xD9);
