@@ -25,10 +25,6 @@ enum Ids {
     kFrame = 9900
 };
 
-std::string Program(const char* name) {
-    return std::string(PROGRAMS_DIR "\\e2e-") + name + ".exe";
-}
-
 // The text of another process's control, asked for with WM_GETTEXT; "<none>" when it does not exist.
 std::string TextOf(HWND control) {
     char text[300] = "";
@@ -69,7 +65,7 @@ class Player {
     // A fresh run starts without an answers file; a restart keeps it.
     Player(const char* name, const std::string& folder, bool fresh)
         : folder_(folder), name_(std::string("e2e-") + name) {
-        std::string program = Program(name), commandLine = "\"" + program + "\"";
+        std::string program = PROGRAMS_DIR "\\" + name_ + ".exe", commandLine = "\"" + program + "\"";
         CreateDirectoryA(folder.c_str(), nullptr);
         if (fresh) DeleteFileA(AnswersFile().c_str());
         STARTUPINFOA startup{};
@@ -139,11 +135,16 @@ class Player {
         PostKey(Focus(), VK_TAB, true);
         return GetDlgCtrlID(Focus());
     }
-    // Presses function key `key` in answer field `field`, with the focus there as a click would put it.
-    void FunctionKey(int field, WPARAM key) {
+    // Clicks into answer field `field`, which then takes the focus; answers that field.
+    HWND Click(int field) {
         HWND edit = GetDlgItem(panel, kField + field);
         PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         PostMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        return edit;
+    }
+    // Presses function key `key` in answer field `field`, clicked into first.
+    void FunctionKey(int field, WPARAM key) {
+        HWND edit = Click(field);
         PostKey(edit, key, false);
         PostKey(edit, key, true);
     }
@@ -376,9 +377,7 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
     SendMessageA(player.panel, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(ScreenRect(player.panel, kField + 1).top, first.top);
 
-    HWND one = GetDlgItem(player.panel, kField + 1);
-    PostMessageA(one, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    PostMessageA(one, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    HWND one = player.Click(1);
     ASSERT_TRUE(PumpMessagesUntil([&] { return player.Focus() == one; })) << "a click focuses the field";
     EXPECT_EQ(player.Tab(), c.afterFirstTab);
     const int last = kField + int(c.texts.size());
