@@ -280,9 +280,10 @@ const QuizCase kQuizCases[] = {
       {3, "Italie", "BRAVO"},
       {5, "Espagne", "BRAVO"},
       {6, "Madird", "Anagramme"},
-      {2, "Paris", "BRAVO"}},
-     {"france", "Paris", "Italie", "-", "Espagne", "Madird", "", ""},
-     {"BRAVO", "BRAVO", "BRAVO", "BRAVO", "BRAVO", "Anagramme", "?", "?"},
+      {2, "Paris", "BRAVO"},
+      {7, nullptr, nullptr}}, // F1 in an empty field empties the fields not found
+     {"france", "Paris", "Italie", "-", "Espagne", "", "", ""},
+     {"BRAVO", "BRAVO", "BRAVO", "BRAVO", "BRAVO", "?", "?", "?"},
      " 2 / 4",
      "Deux",
      'P',
@@ -327,6 +328,10 @@ std::vector<std::string> Split(const char* joined) {
 void ExpectState(const Player& player, const QuizCase& c) {
     for (size_t k = 1; k <= c.texts.size(); ++k) {
         EXPECT_EQ(ControlText(player.panel, kField + int(k)), c.texts[k - 1]) << "field " << k;
+        // A second answer given as "-" is neither shown nor asked for.
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kField + int(k))) == FALSE, c.texts[k - 1] == "-");
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kVerdict + int(k))) == FALSE,
+                  c.texts[k - 1] == "-");
         EXPECT_TRUE(PumpMessagesUntil([&] {
             return ControlText(player.panel, kVerdict + int(k)) == c.verdicts[k - 1];
         })) << "verdict "
@@ -516,32 +521,31 @@ TEST(QuizDriver, HideBoxCollapsesFoundPicturesClosesUpAFullRowAndPutsEverythingB
 struct LoaderCase {
     const char* name;
     const char* message;
-    int fields;         // answer fields built
     const char* title;  // of the main window
     const char* footer; // footer label (main window's control 8000)
+    int fields;         // answer fields built
+    const char* right;  // an answer the last field accepts, or null
 };
 
+const char kBadBlock[] = "Erreur dans le d\xe9"
+                         "cryptage";
+const char kNoQuiz[] = "Donn\xe9"
+                       "es inaccessibles";
+
 const LoaderCase kLoaderCases[] = {
-    {"block",
-     "Erreur dans le d\xe9"
-     "cryptage",
-     0, nullptr, ""},
-    {"missing",
-     "Donn\xe9"
-     "es inaccessibles",
-     7, "Nom du jorvo", "Un quiz Jorvo"},
-    {"empty",
-     "Donn\xe9"
-     "es inaccessibles",
-     7, "Nom du jorvo", "Un quiz Jorvo"},
+    {"block", kBadBlock, "nom du jorvo", "", 0, nullptr},
+    // The stand-in quiz: seven questions over two records, the last ones all answered "TEST".
+    {"missing", kNoQuiz, "Nom du jorvo", "Un quiz Jorvo", 7, "test"},
+    {"empty", kNoQuiz, "Nom du jorvo", "Un quiz Jorvo", 7, "test"},
     {"damaged",
      "Erreur dans le d\xe9"
      "cryptage des reponses",
-     0, nullptr, "Un quiz Jorvo"},
+     "nom du jorvo", "Un quiz Jorvo", 0, nullptr},
+    // The quiz stands; only its score codes are gone.
     {"noscores",
      "Erreur dans le d\xe9"
      "cryptage des codes",
-     4, "Villes", "Un quiz Jorvo"},
+     "Villes", "Un quiz Jorvo", 4, "Lisbonne"},
 };
 
 // The longest static text of a message box: its message.
@@ -569,23 +573,25 @@ TEST(QuizDriver, EachLoaderFailureShowsItsMessageThenTheWindowAndEndsWithZero) {
         EXPECT_EQ(player.FindTopLevel("Jorvo"), nullptr) << "the window waits for the message";
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(player.Open()) << "no main window after the message";
-        if (c.title) {
-            char title[128];
-            EXPECT_EQ(std::string(title, GetWindowTextA(player.window, title, sizeof title)), c.title);
-        }
+        char title[128];
+        EXPECT_EQ(std::string(title, GetWindowTextA(player.window, title, sizeof title)), c.title);
         EXPECT_EQ(TextOf(GetDlgItem(player.window, 8000)), c.footer);
         for (int k = 1; k <= c.fields; ++k)
             EXPECT_EQ(ControlText(player.panel, kVerdict + k), "?") << k;
         EXPECT_EQ(GetDlgItem(player.panel, kField + c.fields + 1), nullptr);
-        if (c.fields == 4) { // the quiz stands; only the codes are gone
-            TypeAndEnter(player.panel, 1, "Paris");
-            EXPECT_TRUE(PumpMessagesUntil([&] { return ControlText(player.header, kScore) == " 1 / 4"; }));
+        std::string expectedFile = EmptyLines(c.fields);
+        if (c.right) {
+            TypeAndEnter(player.panel, c.fields, c.right);
+            const std::string score = " 1 / " + std::to_string(c.fields);
+            EXPECT_TRUE(PumpMessagesUntil([&] { return ControlText(player.header, kScore) == score; }));
+            EXPECT_EQ(ControlText(player.panel, kVerdict + c.fields), "BRAVO");
             EXPECT_EQ(ControlText(player.header, kCode), "");
+            expectedFile = EmptyLines(c.fields - 1) + c.right + "\r\n";
         }
         EXPECT_EQ(player.CloseAndWait(), 0);
         std::string saved;
         EXPECT_TRUE(ReadWholeFile(player.AnswersFile(), &saved));
-        EXPECT_EQ(saved, c.fields == 4 ? "Paris\r\n" + EmptyLines(3) : EmptyLines(c.fields));
+        EXPECT_EQ(saved, expectedFile);
     }
 }
 
