@@ -384,6 +384,26 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
 
     HWND one = player.Click(1);
     ASSERT_TRUE(PumpMessagesUntil([&] { return player.Focus() == one; })) << "a click focuses the field";
+    if (c.scrolls) {
+        // A wheel notch is 50 pixels; Page Down in a field pages the panel and leaves the focus there.
+        auto movedBy = [&](int pixels) {
+            return PumpMessagesUntil(
+                [&] { return first.top - ScreenRect(player.panel, kField + 1).top == pixels; });
+        };
+        PostMessageA(player.panel, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
+        EXPECT_TRUE(movedBy(50)) << "wheel down";
+        PostMessageA(player.panel, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+        EXPECT_TRUE(movedBy(0)) << "wheel up";
+        PostKey(one, VK_NEXT, false);
+        PostKey(one, VK_NEXT, true);
+        EXPECT_TRUE(PumpMessagesUntil([&] {
+            return ScreenRect(player.panel, kField + 1).top < first.top - 50;
+        })) << "Page Down";
+        EXPECT_EQ(player.Focus(), one);
+        PostKey(one, VK_PRIOR, false);
+        PostKey(one, VK_PRIOR, true);
+        EXPECT_TRUE(movedBy(0)) << "Page Up";
+    }
     EXPECT_EQ(player.Tab(), c.afterFirstTab);
     const int last = kField + int(c.texts.size());
     for (int presses = 0; presses < 4 * int(c.texts.size()) && GetDlgCtrlID(player.Focus()) != last;
