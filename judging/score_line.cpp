@@ -8,10 +8,29 @@ namespace {
 // What the code field shows before the first question is found.
 constexpr char kNoScoreCode[] = "      ";
 
+bool refreshHeld = false;
+bool refreshPending = false;
+
 } // namespace
+
+void HoldScoreRefresh() {
+    refreshHeld = true;
+    refreshPending = false;
+}
+
+void ReleaseScoreRefresh(QuizDocument* document, HWND panel) {
+    const bool pending = refreshPending;
+    refreshHeld = false;
+    refreshPending = false;
+    if (pending) RefreshScore(document, panel);
+}
 
 void RefreshScore(QuizDocument* document, HWND panel) {
     if (!document) return;
+    if (refreshHeld) {
+        refreshPending = true;
+        return;
+    }
     const int perQuestion = AnswersPerQuestionOf(document);
     const int questions = QuestionCountOf(document);
     int score = 0;

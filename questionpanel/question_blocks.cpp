@@ -1,6 +1,7 @@
 #include "questionpanel/question_blocks.h"
 
 #include "judging/answer_judge.h"
+#include "judging/score_line.h"
 #include "judging/panel_texts.h"
 #include "judging/text_ops.h"
 #include "media/media_host.h"
@@ -302,6 +303,7 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
         build.stopIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOP));
     }
     OpenSavedAnswers(&build.saved);
+    HoldScoreRefresh(); // one count of the restored verdicts at the end, not one per field
     if (!document->answerFont) {
         LOGFONTA description{};
         description.lfHeight = 15;
@@ -322,5 +324,6 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
     document->contentWidth += document->answersPerQuestion == 2 ? 80 : 20;
 
     CloseSavedAnswers(&build.saved);
+    ReleaseScoreRefresh(document, panel);
     SetPanelScrollRanges(document, panel);
 }

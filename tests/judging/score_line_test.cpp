@@ -46,4 +46,23 @@ TEST(RefreshScore, CountsQuestionsWhoseLabelsAllReadBravo) {
     EXPECT_EQ(quiz.ScoreLine(), " 0 / 0");
 }
 
+TEST(RefreshScore, HeldWhileTheBlocksAreBuiltThenMadeOnceOnlyIfAVerdictChanged) {
+    TestQuizPanel quiz({1, 0, {{"a"}, {"b"}}});
+    SetDlgItemTextA(quiz.header, kScoreCodeId, "");
+    HoldScoreRefresh();
+    ReleaseScoreRefresh(&quiz.document, quiz.panel); // nothing judged: the header stays as it was made
+    EXPECT_EQ(quiz.ScoreCode(), "");
+
+    HoldScoreRefresh();
+    SetDlgItemTextA(quiz.panel, kVerdictLabelBase + 2, kVerdictRight);
+    RefreshScore(&quiz.document, quiz.panel);
+    EXPECT_EQ(quiz.ScoreCode(), "") << "held: not written yet";
+    ReleaseScoreRefresh(&quiz.document, quiz.panel);
+    EXPECT_EQ(quiz.ScoreLine(), " 1 / 2");
+    RefreshScore(&quiz.document, quiz.panel); // released: refreshes at once again
+    SetDlgItemTextA(quiz.panel, kVerdictLabelBase + 1, kVerdictRight);
+    RefreshScore(&quiz.document, quiz.panel);
+    EXPECT_EQ(quiz.ScoreLine(), " 2 / 2");
+}
+
 } // namespace
