@@ -13,6 +13,9 @@ namespace {
 constexpr uint32_t kSectionFlags = 0x40000040u; // initialised data, readable
 constexpr uint32_t kInitialisedData = 0x40u;
 constexpr uint32_t kRelocationDirectory = 5;
+// Windows loads no program aligned more coarsely in its file; a larger alignment would only make the
+// tree's section (and the memory to build it) huge.
+constexpr uint32_t kMostFileAlignment = 0x10000;
 
 struct Placement {
     bool replace;         // over the old resource section, else a new section
@@ -92,6 +95,7 @@ bool WritePeResources(const ByteVector& image, const std::vector<Resource>& reso
                       std::string* error) {
     PeLayout pe;
     if (!ReadPeLayout(image, &pe, error)) return false;
+    if (pe.fileAlignment > kMostFileAlignment) return *error = "file alignment above 64 KB", false;
     if (pe.directoryCount <= kRelocationDirectory) return *error = "too few data directories", false;
     uint32_t certificate, certificateSize;
     PeDirectory(image, pe, kPeCertificateDirectory, &certificate, &certificateSize);
