@@ -25,38 +25,10 @@ enum Ids {
     kFrame = 9900
 };
 
-// The text of another process's control, asked for with WM_GETTEXT; "<none>" when it does not exist.
-std::string TextOf(HWND control) {
-    char text[300] = "";
-    if (!control) return "<none>";
-    LRESULT length = SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return std::string(text, length > 0 ? size_t(length) : 0);
-}
-
-std::string ControlText(HWND parent, int id) {
-    return TextOf(GetDlgItem(parent, id));
-}
-
 RECT ScreenRect(HWND parent, int id) {
     RECT rect{};
     GetWindowRect(GetDlgItem(parent, id), &rect);
     return rect;
-}
-
-void PostKey(HWND window, WPARAM key, bool up) {
-    const LPARAM scan = LPARAM(MapVirtualKeyA(UINT(key), MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(window, up ? WM_KEYUP : WM_KEYDOWN, key, scan | (up ? 0xC0000001 : 1));
-}
-
-// Replaces the text of answer field `field` by typing `text`, then presses Enter.
-void TypeAndEnter(HWND panel, int field, const std::string& text) {
-    HWND edit = GetDlgItem(panel, kField + field);
-    PostMessageA(edit, EM_SETSEL, 0, -1);
-    for (unsigned char c : text)
-        PostMessageA(edit, WM_CHAR, c, 1);
-    PostKey(edit, VK_RETURN, false);
-    PostMessageA(edit, WM_CHAR, '\r', 0x001C0001);
-    PostKey(edit, VK_RETURN, true);
 }
 
 // A quiz program started in a fresh folder of its own.
@@ -98,30 +70,10 @@ class Player {
     // Finds the main window and its two panels (the header is the one at the top); false without them.
     bool Open() {
         window = WaitForTopLevel("Jorvo");
-        std::vector<HWND> dialogs;
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            char name[16];
-            if (GetClassNameA(child, name, sizeof name) && !lstrcmpA(name, "#32770"))
-                dialogs.push_back(child);
-        }
-        if (dialogs.size() != 2) return false;
-        RECT first{}, second{};
-        GetWindowRect(dialogs[0], &first);
-        GetWindowRect(dialogs[1], &second);
-        header = first.top < second.top ? dialogs[0] : dialogs[1];
-        panel = first.top < second.top ? dialogs[1] : dialogs[0];
-        return true;
+        return FindPanels(window, &header, &panel);
     }
     // Closes the window; the exit code, or -1 when the process stays.
-    long CloseAndWait() {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        DWORD code = 0;
-        if (!PumpMessagesUntil(
-                [this] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }) ||
-            !GetExitCodeProcess(process_.hProcess, &code))
-            return -1;
-        return long(code);
-    }
+    long CloseAndWait() { return CloseAndWaitForExit(window, process_.hProcess); }
     HWND Focus() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;

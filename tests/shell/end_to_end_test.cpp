@@ -77,28 +77,11 @@ class PlayerRun {
     }
     DWORD id() const { return process_.dwProcessId; }
     // Closes the window as the player would be closed; the exit code, or -1 when the process stays.
-    long CloseAndWait() {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        DWORD code = 0;
-        if (!PumpMessagesUntil(
-                [this] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }) ||
-            !GetExitCodeProcess(process_.hProcess, &code))
-            return -1;
-        return static_cast<long>(code);
-    }
+    long CloseAndWait() { return CloseAndWaitForExit(window, process_.hProcess); }
     // The header panel and the question panel: the two dialogs, told apart by the header's place at y 2.
     std::pair<HWND, HWND> Panels() const {
-        std::vector<HWND> dialogs;
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            char className[16];
-            if (GetClassNameA(child, className, sizeof className) && !lstrcmpA(className, "#32770"))
-                dialogs.push_back(child);
-        }
-        if (dialogs.size() != 2) return {nullptr, nullptr};
-        RECT first{};
-        GetWindowRect(dialogs[0], &first);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&first), 2);
-        return first.top == 2 ? std::pair{dialogs[0], dialogs[1]} : std::pair{dialogs[1], dialogs[0]};
+        HWND header = nullptr, panel = nullptr;
+        return FindPanels(window, &header, &panel) ? std::pair{header, panel} : std::pair<HWND, HWND>{};
     }
 
     HWND window = nullptr;
@@ -155,26 +138,6 @@ TEST(PlayerEndToEnd, TextQuizOpensCentredLaidOutHoldsPrintScreenAndSavesOnClose)
     EXPECT_TRUE(ReadWholeFile("text-run\\jorvo.txt", &saved)) << "closing must write the answers file";
     EXPECT_EQ(saved, EmptyLines(DEMO_FIELD_COUNT));
     EXPECT_EQ(PrintScreenEventsSeen(), 2) << "Print Screen must work again once the player has ended";
-}
-
-// The text of control `id` of another process's window, asked for with WM_GETTEXT (GetWindowText would
-// not ask an edit control of another process).
-std::string ControlText(HWND parent, int id) {
-    char text[300] = "";
-    HWND control = GetDlgItem(parent, id);
-    if (!control) return "<none>";
-    LRESULT length = SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return std::string(text, length > 0 ? size_t(length) : 0);
-}
-
-// Types `text` into answer field `field` from the keyboard's messages and presses Enter.
-void TypeAndEnter(HWND panel, int field, const std::string& text) {
-    HWND edit = GetDlgItem(panel, 4000 + field);
-    for (unsigned char c : text)
-        PostMessageA(edit, WM_CHAR, c, 1);
-    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    PostMessageA(edit, WM_CHAR, '\r', 0x001C0001);
-    PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC01C0001);
 }
 
 TEST(PlayerEndToEnd, DemoPlayedWithTheKeyboardShowsVerdictsAndScoreAndComesBackAfterARestart) {

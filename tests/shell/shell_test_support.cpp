@@ -80,3 +80,55 @@ void ExpectShellLayout(HWND mainWindow, HWND headerPanel, HWND questionPanel) {
         EXPECT_EQ(rect.bottom - rect.top, e.height) << e.name << " in a client area " << client.bottom;
     }
 }
+
+std::string TextOf(HWND control) {
+    char text[300] = "";
+    if (!control) return "<none>";
+    LRESULT length = SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return std::string(text, length > 0 ? size_t(length) : 0);
+}
+
+std::string ControlText(HWND parent, int id) {
+    return TextOf(GetDlgItem(parent, id));
+}
+
+void PostKey(HWND window, WPARAM key, bool up) {
+    const LPARAM scan = LPARAM(MapVirtualKeyA(UINT(key), MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, up ? WM_KEYUP : WM_KEYDOWN, key, scan | (up ? 0xC0000001 : 1));
+}
+
+void TypeAndEnter(HWND panel, int field, const std::string& text) {
+    HWND edit = GetDlgItem(panel, 4000 + field);
+    PostMessageA(edit, EM_SETSEL, 0, -1);
+    for (unsigned char c : text)
+        PostMessageA(edit, WM_CHAR, c, 1);
+    PostKey(edit, VK_RETURN, false);
+    PostMessageA(edit, WM_CHAR, '\r', 0x001C0001);
+    PostKey(edit, VK_RETURN, true);
+}
+
+bool FindPanels(HWND mainWindow, HWND* header, HWND* panel) {
+    HWND dialogs[3] = {};
+    int count = 0;
+    for (HWND child = GetWindow(mainWindow, GW_CHILD); child && count < 3;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[16];
+        if (GetClassNameA(child, name, sizeof name) && !lstrcmpA(name, "#32770")) dialogs[count++] = child;
+    }
+    if (count != 2) return false;
+    RECT first{}, second{};
+    GetWindowRect(dialogs[0], &first);
+    GetWindowRect(dialogs[1], &second);
+    *header = first.top < second.top ? dialogs[0] : dialogs[1];
+    *panel = first.top < second.top ? dialogs[1] : dialogs[0];
+    return true;
+}
+
+long CloseAndWaitForExit(HWND window, HANDLE process) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    if (!PumpMessagesUntil([process] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }) ||
+        !GetExitCodeProcess(process, &code))
+        return -1;
+    return static_cast<long>(code);
+}

@@ -34,3 +34,17 @@ bool PumpMessagesUntil(const std::function<bool()>& done);
 // Expects the main window's layout for its current client size: header panel, question panel and the
 // footer label (id 8000).
 void ExpectShellLayout(HWND mainWindow, HWND headerPanel, HWND questionPanel);
+
+// What the end-to-end drivers use on a player running in another process.
+// The text of control `control`, asked for with WM_GETTEXT (GetWindowText would not ask an edit control
+// of another process); "<none>" when it does not exist.
+std::string TextOf(HWND control);
+std::string ControlText(HWND parent, int id);
+// Posts a key press (`up` false) or release to `window`, with the key's scan code.
+void PostKey(HWND window, WPARAM key, bool up);
+// Replaces the text of answer field 4000 + `field` of `panel` by typing `text`, then presses Enter.
+void TypeAndEnter(HWND panel, int field, const std::string& text);
+// The main window's two dialogs, the header being the upper one; false unless there are exactly two.
+bool FindPanels(HWND mainWindow, HWND* header, HWND* panel);
+// Closes `window` as a user would and waits for `process` to end: its exit code, or -1 when it stays.
+long CloseAndWaitForExit(HWND window, HANDLE process);
