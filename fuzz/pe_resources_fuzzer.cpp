@@ -109,6 +109,15 @@ void CheckPackWriting(const ByteVector& image, std::vector<Resource> resources, 
         Check(!error.empty());
         return;
     }
+    // In sections that overlap in memory (which Windows refuses to load) an RVA names bytes in two
+    // places, and the program reads back as the first section says: only reading it is checked.
+    PeLayout templateLayout;
+    Check(ReadPeLayout(image, &templateLayout, &error));
+    if (!SectionsApart(templateLayout)) {
+        std::vector<Resource> any;
+        ReadPeResources(program, &any, &error);
+        return;
+    }
     // The program grows by its new tree and some padding: never by more than two alignments of 64 KB.
     ByteVector tree;
     Check(SerialiseResourceTree(resources, 0, &tree, &error));

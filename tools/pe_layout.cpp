@@ -68,7 +68,8 @@ void PeDirectory(const ByteVector& image, const PeLayout& layout, uint32_t index
 bool PeRvaToOffset(const PeLayout& layout, uint32_t rva, uint32_t length, uint64_t* offset) {
     for (const PeSection& s : layout.sections) {
         // Only bytes present in the file can be read; the rest of a section is zero-filled at load time.
-        if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize &&
+        // An empty resource may sit at the very end of its section's bytes.
+        if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize + uint64_t{length == 0} &&
             length <= s.rawSize - (rva - s.virtualAddress)) {
             *offset = static_cast<uint64_t>(s.rawOffset) + (rva - s.virtualAddress);
             return true;
