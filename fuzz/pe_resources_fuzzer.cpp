@@ -44,16 +44,6 @@ std::vector<Resource> InTreeOrder(std::vector<Resource> resources) {
 }
 
 // Each section ends in memory before the next begins.
-bool SectionsApart(const PeLayout& layout) {
-    for (size_t i = 1; i < layout.sections.size(); ++i) {
-        const PeSection &before = layout.sections[i - 1], &after = layout.sections[i];
-        if (uint64_t{before.virtualAddress} + std::max(before.virtualSize, before.rawSize) >
-            after.virtualAddress)
-            return false;
-    }
-    return true;
-}
-
 // A two-question picture quiz with a question file, a PNG reward (RCDATA) and a nibble-swapped one.
 QuizProject MakeProject() {
     QuizProject project;
@@ -113,7 +103,7 @@ void CheckPackWriting(const ByteVector& image, std::vector<Resource> resources, 
     // places, and the program reads back as the first section says: only reading it is checked.
     PeLayout templateLayout;
     Check(ReadPeLayout(image, &templateLayout, &error));
-    if (!SectionsApart(templateLayout)) {
+    if (!PeSectionsApart(templateLayout)) {
         std::vector<Resource> any;
         ReadPeResources(program, &any, &error);
         return;
@@ -144,7 +134,7 @@ void CheckPackWriting(const ByteVector& image, std::vector<Resource> resources, 
     // Packing a packed program's own resources again goes over the tree in place: the same bytes. (Not
     // so when sections overlap in memory, which Windows refuses to load anyway: the new tree's smaller
     // size can leave another section reaching further.)
-    if (!SectionsApart(layout)) return;
+    if (!PeSectionsApart(layout)) return;
     ByteVector again;
     Check(WritePeResources(program, back, &again, &error) && again == program);
 }

@@ -56,6 +56,15 @@ bool ReadPeLayout(const ByteVector& image, PeLayout* layout, std::string* error)
     return true;
 }
 
+bool PeSectionsApart(const PeLayout& layout) {
+    for (size_t i = 1; i < layout.sections.size(); ++i) {
+        const PeSection &before = layout.sections[i - 1], &after = layout.sections[i];
+        const uint32_t size = before.virtualSize > before.rawSize ? before.virtualSize : before.rawSize;
+        if (uint64_t{before.virtualAddress} + size > after.virtualAddress) return false;
+    }
+    return true;
+}
+
 void PeDirectory(const ByteVector& image, const PeLayout& layout, uint32_t index, uint32_t* rva,
                  uint32_t* size) {
     const PeBytes in{image};

@@ -54,6 +54,10 @@ inline uint64_t AlignUp(uint64_t value, uint64_t alignment) {
     return (value + alignment - 1) / alignment * alignment;
 }
 
+// Whether the sections follow one another in memory without overlapping, as Windows requires to load
+// the program.
+bool PeSectionsApart(const PeLayout& layout);
+
 // Reads and checks the headers and the section table (every section's raw bytes inside the file).
 bool ReadPeLayout(const ByteVector& image, PeLayout* layout, std::string* error);
 

@@ -96,6 +96,8 @@ bool WritePeResources(const ByteVector& image, const std::vector<Resource>& reso
     PeLayout pe;
     if (!ReadPeLayout(image, &pe, error)) return false;
     if (pe.fileAlignment > kMostFileAlignment) return *error = "file alignment above 64 KB", false;
+    // Resources written into overlapping sections would read back as the other section says.
+    if (!PeSectionsApart(pe)) return *error = "sections overlap in memory: Windows would not load it", false;
     if (pe.directoryCount <= kRelocationDirectory) return *error = "too few data directories", false;
     uint32_t certificate, certificateSize;
     PeDirectory(image, pe, kPeCertificateDirectory, &certificate, &certificateSize);

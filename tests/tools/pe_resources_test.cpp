@@ -153,6 +153,7 @@ TEST(PeResources, RefusesDamagedImagesWithAMessage) {
 
     for (const Case& c : cases) {
         std::vector<Resource> resources;
+        ASSERT_FALSE(c.image.empty());
         std::string error;
         EXPECT_FALSE(ReadPeResources(c.image, &resources, &error)) << c.what;
         EXPECT_NE(error.find(c.message), std::string::npos) << c.what << ": " << error;
@@ -162,6 +163,18 @@ TEST(PeResources, RefusesDamagedImagesWithAMessage) {
             EXPECT_FALSE(WritePeResources(c.image, {}, &written, &writeError)) << c.what;
         }
     }
+}
+
+TEST(PeResources, PackRefusesATemplateWhoseSectionsOverlapInMemory) {
+    ByteVector image = MakeTemplateImage(false);
+    const uint32_t pe = ReadU32(image, 0x3C);
+    const size_t resourceSection = pe + 24 + 224 + 40; // the second section: the resources
+    WriteU32(image, resourceSection + 12, ReadU32(image, pe + 24 + 224 + 12)); // at the code's address
+    ByteVector written;
+    std::string error;
+    EXPECT_FALSE(WritePeResources(image, {}, &written, &error));
+    EXPECT_NE(error.find("overlap in memory"), std::string::npos) << error;
+    EXPECT_TRUE(written.empty());
 }
 
 } // namespace
