@@ -40,22 +40,11 @@ bool QuestionIsFound(const QuestionRecord* record, HWND panel, int question, int
     return true;
 }
 
-// The frame takes the reward and gives back the picture it held, which is ours to destroy. A frame that
-// did not keep our bitmap (missing, not a bitmap control, or holding a copy of its own) leaves it to us.
+// A reward that cannot be loaded leaves the frame its picture.
 void ShowRewardPicture(HWND panel, int question) {
-    HBITMAP reward = LoadPictureResource(GetModuleHandleA(nullptr), kRewardPictureBase + question, "IMG",
-                                         kRewardBoxSize, kRewardBoxSize);
-    if (!reward) return; // the frame keeps its picture
-    HWND frame = GetDlgItem(panel, kPictureFrameBase + question);
-    if (!frame) {
-        DeleteObject(reward);
-        return;
-    }
-    auto old = reinterpret_cast<HBITMAP>(
-        SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(reward)));
-    if (old && old != reward) DeleteObject(old);
-    if (reinterpret_cast<HBITMAP>(SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) != reward)
-        DeleteObject(reward);
+    PutPictureInFrame(GetDlgItem(panel, kPictureFrameBase + question),
+                      LoadPictureResource(GetModuleHandleA(nullptr), kRewardPictureBase + question, "IMG",
+                                          kRewardBoxSize, kRewardBoxSize));
 }
 
 // Reveal mode 4: every reveal label appears once every field of the quiz reads "BRAVO".

@@ -158,3 +158,16 @@ HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxW
     FreeResource(loaded);
     return FitBitmapToBox(decoded, boxWidth, boxHeight);
 }
+
+void PutPictureInFrame(HWND frame, HBITMAP bitmap) {
+    if (!bitmap) return;
+    if (!frame) {
+        DeleteObject(bitmap);
+        return;
+    }
+    auto old = reinterpret_cast<HBITMAP>(
+        SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+    if (old && old != bitmap) DeleteObject(old);
+    if (reinterpret_cast<HBITMAP>(SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) != bitmap)
+        DeleteObject(bitmap);
+}

@@ -12,3 +12,8 @@ HBITMAP PictureFromMemory(const void* data, DWORD size);
 
 // New screen-compatible bitmap scaled (halftone) until one side touches the box; consumes `bitmap`.
 HBITMAP FitBitmapToBox(HBITMAP bitmap, int boxWidth, int boxHeight);
+
+// Hands `bitmap` to a picture frame (a bitmap static control). The frame gives back the picture it held,
+// which is deleted; a frame that did not keep `bitmap` (missing, not a bitmap control, or holding a copy
+// of its own) leaves it to be deleted here too. A null bitmap leaves the frame as it is.
+void PutPictureInFrame(HWND frame, HBITMAP bitmap);

@@ -133,15 +133,11 @@ void AttachQuestionPicture(Build* build, int n, int column) {
     build->rowPictures[column] = nullptr;
     if (!picture) return;
     HWND frame = GetDlgItem(build->panel, kPictureFrameBase + n);
-    if (!frame || SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
-        DeleteObject(picture);
+    if (frame && SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
+        DeleteObject(picture); // the reward stays
         return;
     }
-    auto old = reinterpret_cast<HBITMAP>(
-        SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
-    if (old && old != picture) DeleteObject(old);
-    if (reinterpret_cast<HBITMAP>(SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) != picture)
-        DeleteObject(picture);
+    PutPictureInFrame(frame, picture);
 }
 
 // Host window and player of an audio or video block; false when no player could be created.
