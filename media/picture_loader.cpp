@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "media/picture_loader.h"
+#include "media/picture_size.h"
 #include "media/png_picture.h"
 #include "quizdata/user_message.h"
 
@@ -157,6 +158,32 @@ HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxW
     HBITMAP decoded = DecodePicture(data, size, id > kLastPlainPictureId);
     FreeResource(loaded);
     return FitBitmapToBox(decoded, boxWidth, boxHeight);
+}
+
+bool PictureResourceFittedSize(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight,
+                               SIZE* fitted) {
+    if (boxWidth <= 0 || boxHeight <= 0) return false;
+    uint32_t width = 0, height = 0;
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+    if (found) {
+        HGLOBAL loaded = LoadResource(module, found);
+        const void* data = loaded ? LockResource(loaded) : nullptr;
+        // Reward ids hold swapped bytes; their size is never asked for before they are decoded.
+        if (!data || id > kLastPlainPictureId ||
+            !ReadPictureSize(static_cast<const uint8_t*>(data), SizeofResource(module, found), &width,
+                             &height))
+            return false;
+    } else {
+        PngImage image;
+        PngInit(&image);
+        const bool read = PngLoadResource(&image, module, MAKEINTRESOURCEA(id)) != 0;
+        width = image.width;
+        height = image.height;
+        PngCleanup(&image);
+        if (!read || width == 0 || height == 0) return false;
+    }
+    *fitted = FittedSize(static_cast<LONG>(width), static_cast<LONG>(height), boxWidth, boxHeight);
+    return true;
 }
 
 void PutPictureInFrame(HWND frame, HBITMAP bitmap) {

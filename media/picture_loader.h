@@ -7,6 +7,12 @@
 // hold reward pictures stored nibble-swapped. Falls back to a PNG raw-data resource of the same id.
 HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight);
 
+// The size LoadPictureResource's bitmap would have, read from the picture's header without decoding it:
+// JPEG and BMP pictures and PNG raw-data resources. False when the header does not tell (any other
+// format, a damaged header, a reward id); then only decoding the picture can.
+bool PictureResourceFittedSize(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight,
+                               SIZE* fitted);
+
 // A JPEG, GIF or BMP file in memory, decoded by the system's picture loader, at its own size.
 HBITMAP PictureFromMemory(const void* data, DWORD size);
 

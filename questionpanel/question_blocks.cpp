@@ -1,9 +1,12 @@
 #include "questionpanel/question_blocks.h"
 
+#include <cstring>
+
 #include "judging/answer_judge.h"
 #include "judging/score_line.h"
 #include "judging/panel_texts.h"
 #include "judging/text_ops.h"
+#include "judging/verdict.h"
 #include "media/media_host.h"
 #include "media/picture_loader.h"
 #include "questionpanel/answer_field.h"
@@ -39,6 +42,7 @@ struct Build {
     int row;                // index of the current picture row
     int rowHeight;          // its tallest picture
     HBITMAP rowPictures[3]; // pictures of the row not yet handed to a frame
+    bool rowDeferred[3];    // sized from their headers, decoded only for a frame that shows them
     SIZE rowSizes[3];
 };
 
@@ -97,22 +101,53 @@ void ReleaseRowPictures(Build* build) {
     }
 }
 
-// The pictures of the row's three questions; the row is as tall as the tallest. A missing picture
-// counts as 300 wide and 0 high.
+// Whether question n will show its reward as soon as its fields are judged: reveal mode 1 or 3, and every
+// saved line still ahead for it right. Read from a copy, so the fields still take their lines; a wrong
+// guess costs only time.
+bool RewardExpected(const Build* build, SavedAnswers* ahead, int n) {
+    const QuizDocument* document = build->document;
+    const int perQuestion = document->answersPerQuestion;
+    const QuestionRecord* record = n <= QuestionCountOf(document) ? document->questionAt(n - 1) : nullptr;
+    bool right = record && (document->revealMode == 1 || document->revealMode == 3) &&
+                 (perQuestion == 1 || perQuestion == 2);
+    for (int slot = 1; slot <= perQuestion && slot <= 2; ++slot) {
+        char typed[kMaxAnswerLength + 1];
+        TakeSavedAnswer(ahead, typed);
+        if (!right) continue;
+        const char* accepted = slot == 2 ? record->answer2 : record->answer1;
+        if (slot == 2 && std::strcmp(accepted, "-") == 0) continue; // its field reads "-" whatever was saved
+        right = IsRightAnswer(accepted, typed);
+    }
+    return right;
+}
+
+// The sizes of the row's three pictures; the row is as tall as the tallest. A question that will show
+// its reward has its picture sized from the header and decoded only if its frame ends up needing it; any
+// other picture is decoded now, so that one the loader cannot decode counts as missing: 300 wide and 0
+// high.
 void LoadPictureRow(Build* build, int n) {
     ReleaseRowPictures(build);
+    SavedAnswers ahead = build->saved;
     int tallest = 0;
     for (int column = 0; column < 3; ++column) {
-        HBITMAP picture = LoadPictureResource(GetModuleHandleA(nullptr), kQuestionPictureBase + n + column,
-                                              "IMG", kPictureBox, kPictureBox);
-        BITMAP info{};
-        if (picture && GetObjectA(picture, sizeof info, &info) != sizeof info) {
-            DeleteObject(picture);
-            picture = nullptr;
+        const int id = kQuestionPictureBase + n + column;
+        SIZE size{kPictureBox, 0};
+        HBITMAP picture = nullptr;
+        build->rowDeferred[column] =
+            RewardExpected(build, &ahead, n + column) &&
+            PictureResourceFittedSize(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox, &size);
+        if (!build->rowDeferred[column]) {
+            picture = LoadPictureResource(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox);
+            BITMAP info{};
+            if (picture && GetObjectA(picture, sizeof info, &info) != sizeof info) {
+                DeleteObject(picture);
+                picture = nullptr;
+            }
+            if (picture) size = SIZE{info.bmWidth, info.bmHeight};
         }
         build->rowPictures[column] = picture;
-        build->rowSizes[column] = picture ? SIZE{info.bmWidth, info.bmHeight} : SIZE{kPictureBox, 0};
-        if (build->rowSizes[column].cy > tallest) tallest = build->rowSizes[column].cy;
+        build->rowSizes[column] = size;
+        if (size.cy > tallest) tallest = size.cy;
     }
     build->rowHeight = tallest;
     if (build->row < kMaxQuestions / 3) build->document->rowHeights[build->row] = tallest;
@@ -126,17 +161,19 @@ void CreatePictureFrame(Build* build, int n, int x, int column) {
                 nullptr);
 }
 
-// The question's picture goes into its frame unless the judge has put the reward there already. Every
-// bitmap that no frame keeps is deleted here.
+// The question's picture goes into its frame unless the judge has put the reward there already (then a
+// deferred picture is never decoded). Every bitmap that no frame keeps is deleted here.
 void AttachQuestionPicture(Build* build, int n, int column) {
     HBITMAP picture = build->rowPictures[column];
     build->rowPictures[column] = nullptr;
-    if (!picture) return;
     HWND frame = GetDlgItem(build->panel, kPictureFrameBase + n);
     if (frame && SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
-        DeleteObject(picture); // the reward stays
+        if (picture) DeleteObject(picture); // the reward stays
         return;
     }
+    if (frame && build->rowDeferred[column])
+        picture = LoadPictureResource(GetModuleHandleA(nullptr), kQuestionPictureBase + n, "IMG", kPictureBox,
+                                      kPictureBox);
     PutPictureInFrame(frame, picture);
 }
 

@@ -44,6 +44,7 @@ struct LoadCase {
     int id;
     LONG width, height; // fitted into 300 x 300
     std::vector<Sample> samples;
+    bool sizedFromHeader; // the panel learns the fitted size without decoding
 };
 
 TEST(PictureLoader, EachFormatDecodesToItsColoursFittedIntoTheBox) {
@@ -52,13 +53,24 @@ TEST(PictureLoader, EachFormatDecodesToItsColoursFittedIntoTheBox) {
          401,
          300,
          225,
-         {{75, 56, kRed}, {225, 56, kGreen}, {75, 168, kBlue}, {225, 168, kWhite}}},
-        {"GIF 200x100 is enlarged to the width", 402, 300, 150, {{75, 75, kRed}, {225, 75, kBlue}}},
-        {"BMP 150x600 is reduced to the height", 403, 75, 300, {{37, 75, kGreen}, {37, 225, kYellow}}},
-        {"BMP 100x100 is enlarged to fill the box", 404, 300, 300, {{150, 150, kMagenta}, {5, 5, kMagenta}}},
-        {"PNG raw-data resource is the fallback", 460, 300, 150, {{75, 75, kRed}, {225, 75, kBlue}}},
-        {"id 10000 is stored plain", 10000, 300, 150, {{75, 75, kYellow}, {225, 75, kCyan}}},
-        {"reward id 10001 is stored nibble-swapped", 10001, 300, 150, {{75, 75, kYellow}, {225, 75, kCyan}}},
+         {{75, 56, kRed}, {225, 56, kGreen}, {75, 168, kBlue}, {225, 168, kWhite}},
+         true},
+        {"GIF 200x100 is enlarged to the width", 402, 300, 150, {{75, 75, kRed}, {225, 75, kBlue}}, false},
+        {"BMP 150x600 is reduced to the height", 403, 75, 300, {{37, 75, kGreen}, {37, 225, kYellow}}, true},
+        {"BMP 100x100 is enlarged to fill the box",
+         404,
+         300,
+         300,
+         {{150, 150, kMagenta}, {5, 5, kMagenta}},
+         true},
+        {"PNG raw-data resource is the fallback", 460, 300, 150, {{75, 75, kRed}, {225, 75, kBlue}}, true},
+        {"id 10000 is stored plain", 10000, 300, 150, {{75, 75, kYellow}, {225, 75, kCyan}}, true},
+        {"reward id 10001 is stored nibble-swapped",
+         10001,
+         300,
+         150,
+         {{75, 75, kYellow}, {225, 75, kCyan}},
+         false},
     };
     for (const LoadCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -75,6 +87,14 @@ TEST(PictureLoader, EachFormatDecodesToItsColoursFittedIntoTheBox) {
                 << "at " << s.x << "," << s.y << ": " << DescribeColour(grid.At(s.x, s.y));
         EXPECT_TRUE(recorder.Messages().empty());
         EXPECT_TRUE(DeleteObject(bitmap));
+        // The size read from the header must be the decoded one, or a row would be laid out wrong.
+        SIZE fromHeader{-1, -1};
+        EXPECT_EQ(PictureResourceFittedSize(TestModule(), c.id, "IMG", 300, 300, &fromHeader),
+                  c.sizedFromHeader);
+        if (c.sizedFromHeader) {
+            EXPECT_EQ(fromHeader.cx, c.width);
+            EXPECT_EQ(fromHeader.cy, c.height);
+        }
     }
 }
 
@@ -92,6 +112,8 @@ TEST(PictureLoader, UnusableResourcesGiveNullWithoutAMessage) {
         SCOPED_TRACE(c.what);
         MessageRecorder recorder;
         EXPECT_EQ(LoadPictureResource(TestModule(), c.id, "IMG", 300, 300), nullptr);
+        SIZE size{};
+        EXPECT_FALSE(PictureResourceFittedSize(TestModule(), c.id, "IMG", 300, 300, &size));
         EXPECT_TRUE(recorder.Messages().empty());
     }
 }
