@@ -3,6 +3,8 @@
 // libpng is told to give BGR and 8-bit samples; libspng and stb_image give red-green-blue, which is
 // then reordered (stb_image cannot keep palette indices: its palette images stay RGB). The peers run
 // with their default checksum handling. Before timing, every decoder's pixels are compared with ours.
+// Palette images are also timed as most programs read them with libpng: expanded to 8-bit RGBA
+// ("libpng_rgba"), checked against our indices looked up in the palette.
 #include <benchmark/benchmark.h>
 #include <png.h>
 #include <spng.h>
@@ -72,6 +74,48 @@ bool DecodeLibpng(const BenchImage& image, Output& out) {
     return true;
 }
 
+// A palette image expanded to red, green, blue and alpha, four bytes a pixel, rows packed.
+bool DecodeLibpngRgba(const BenchImage& image, Bytes& rgba) {
+    PngReader reader{&image.png, 0};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<png_bytep> rows(image.height);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &reader, ReadFromMemory);
+    png_read_info(png, info);
+    png_set_palette_to_rgb(png);
+    png_set_tRNS_to_alpha(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    rgba.resize(size_t(image.width) * 4 * image.height);
+    for (uint32_t y = 0; y < image.height; y++)
+        rows[y] = rgba.data() + size_t(y) * image.width * 4;
+    png_read_image(png, rows.data());
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+// Our indices of a palette image (no transparency) looked up in its palette, as red, green, blue, 255.
+bool SameColours(const BenchImage& image, const Output& ours, const Bytes& rgba) {
+    PngImage png;
+    PngInit(&png);
+    bool same = PngAttachMemory(&png, image.png.data(), uint32_t(image.png.size()), PNG_INPUT_RESOURCE) &&
+                png.palette && rgba.size() == size_t(image.width) * 4 * image.height;
+    for (uint32_t y = 0; same && y < image.height; y++)
+        for (uint32_t x = 0; same && x < image.width; x++) {
+            const uint8_t index = ours.pixels[size_t(y) * ours.stride + x];
+            const uint8_t* colour = rgba.data() + (size_t(y) * image.width + x) * 4;
+            same = index < png.paletteCount && std::memcmp(colour, png.palette + index * 3, 3) == 0 &&
+                   colour[3] == 0xFF;
+        }
+    PngCleanup(&png);
+    return same;
+}
+
 // Red-green-blue rows, `channels` bytes a pixel, packed, to bitmap rows.
 void ToBitmapRows(const uint8_t* in, const BenchImage& image, int channels, Output& out) {
     for (uint32_t y = 0; y < image.height; y++) {
@@ -120,14 +164,15 @@ bool DecodeStb(const BenchImage& image, Output& out) {
     return true;
 }
 
-enum Decoder { kJorvo, kLibpng, kSpng, kStb };
-const char* const kDecoderNames[] = {"jorvo", "libpng", "spng", "stb"};
+enum Decoder { kJorvo, kLibpng, kSpng, kStb, kLibpngRgba };
+const char* const kDecoderNames[] = {"jorvo", "libpng", "spng", "stb", "libpng_rgba"};
 
 bool Decode(Decoder decoder, const BenchImage& image, Output& out, Bytes& scratch) {
     switch (decoder) {
     case kJorvo: return DecodeJorvo(image, out);
     case kLibpng: return DecodeLibpng(image, out);
     case kSpng: return DecodeSpng(image, out, scratch);
+    case kLibpngRgba: return DecodeLibpngRgba(image, scratch);
     default: return DecodeStb(image, out);
     }
 }
@@ -163,6 +208,14 @@ bool CheckAgreement(const std::vector<BenchImage>& images) {
                          decoded ? "gives other pixels (its 16-to-8-bit reduction may round)" : "failed");
             if (peer == kLibpng) ok = false;
         }
+        if (image.colourType == 3) {
+            const bool decoded = DecodeLibpngRgba(image, scratch);
+            if (!decoded || !SameColours(image, ours, scratch)) {
+                std::fprintf(stderr, "%s: libpng_rgba %s\n", image.name.c_str(),
+                             decoded ? "gives other colours" : "failed");
+                ok = false;
+            }
+        }
     }
     return ok;
 }
@@ -191,10 +244,11 @@ int main(int argc, char** argv) {
         return WriteImages(images, argv[1] + writeOption.size()) ? 0 : 1;
     if (!CheckAgreement(images)) return 1;
     for (const BenchImage& image : images)
-        for (Decoder decoder : {kJorvo, kLibpng, kSpng, kStb})
-            benchmark::RegisterBenchmark((image.name + "/" + kDecoderNames[decoder]).c_str(), RunDecoder,
-                                         &image, decoder)
-                ->Unit(benchmark::kMillisecond);
+        for (Decoder decoder : {kJorvo, kLibpng, kSpng, kStb, kLibpngRgba})
+            if (decoder != kLibpngRgba || image.colourType == 3)
+                benchmark::RegisterBenchmark((image.name + "/" + kDecoderNames[decoder]).c_str(), RunDecoder,
+                                             &image, decoder)
+                    ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
