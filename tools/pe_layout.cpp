@@ -88,10 +88,15 @@ bool PeRvaToOffset(const PeLayout& layout, uint32_t rva, uint32_t length, uint64
 }
 
 uint32_t PeChecksum(const ByteVector& image, uint64_t checksumAt) {
+    // The field's own four bytes count as zero wherever they sit: a header at an odd offset puts them
+    // across word boundaries, and skipping whole words there would sum bytes the checksum then changes.
+    const auto byteAt = [&](uint64_t i) -> uint32_t {
+        if (i >= image.size() || (i >= checksumAt && i - checksumAt < 4)) return 0;
+        return image[i];
+    };
     uint64_t sum = 0;
     for (uint64_t i = 0; i < image.size(); i += 2) {
-        if (i == checksumAt || i == checksumAt + 2) continue;
-        const uint32_t word = image[i] | (i + 1 < image.size() ? image[i + 1] << 8 : 0);
+        const uint32_t word = byteAt(i) | byteAt(i + 1) << 8;
         sum += word;
         sum = (sum & 0xFFFF) + (sum >> 16);
     }

@@ -177,4 +177,22 @@ TEST(PeResources, PackRefusesATemplateWhoseSectionsOverlapInMemory) {
     EXPECT_TRUE(written.empty());
 }
 
+// The checksum written must be the checksum read back: the field's own bytes cannot count, even when
+// the header sits at an odd offset and the field straddles two words.
+TEST(PeResources, ChecksumDoesNotDependOnItsOwnFieldAtAnyOffset) {
+    ByteVector image(301);
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<uint8_t>(i * 37 + 11);
+    for (uint64_t at : {64u, 65u, 66u, 67u, 297u}) {
+        SCOPED_TRACE(at);
+        ByteVector other = image;
+        for (uint64_t k = at; k < at + 4 && k < other.size(); ++k)
+            other[k] ^= 0xA5;
+        EXPECT_EQ(PeChecksum(image, at), PeChecksum(other, at));
+    }
+    // At an even offset it is the usual sum of 16-bit words, folded, plus the length.
+    const ByteVector words = {0x01, 0x02, 0xFF, 0xFF, 0xEE, 0xEE, 0xEE, 0xEE, 0x03};
+    EXPECT_EQ(PeChecksum(words, 4), ((0x0201u + 0xFFFFu) & 0xFFFF) + 1 + 0x0003u + 9);
+}
+
 } // namespace
