@@ -1,5 +1,6 @@
 // The player's entry point: one quiz, one main window, one message loop.
 #include <windows.h>
+#include <objbase.h>
 
 #include "media/media_host.h"
 #include "media/png_picture.h"
@@ -18,6 +19,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HHOOK printScreenFilter = SetWindowsHookExA(WH_KEYBOARD_LL, PrintScreenFilter, instance, 0);
     windowBrush = CreateSolidBrush(kWindowColour);
     PngChooseLoopsForThisProcessor();
+    // COM stays initialised for the whole run: the picture loader and the media players initialise it
+    // again around each use, which is then only a count, not a set-up and tear-down per picture.
+    const bool comInitialised = SUCCEEDED(CoInitialize(nullptr));
     quizDocument = new QuizDocument; // a constructor that throws ends the process
     LoadQuiz(quizDocument);          // reports its own problems; start-up goes on with what it read
     InstallMediaHost();
@@ -29,6 +33,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!mainWindow) {
         ShowUserMessage(kWindowCreationFailed, "Jorvo", kMessageInformationIcon);
         TearDownShell(nullptr, printScreenFilter);
+        if (comInitialised) CoUninitialize();
         return 0;
     }
     RECT desktop{};
@@ -39,5 +44,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     int exitCode = RunMessageLoop();
     TearDownShell(mainWindow, printScreenFilter);
+    if (comInitialised) CoUninitialize();
     return exitCode;
 }
