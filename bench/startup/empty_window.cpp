@@ -11,12 +11,11 @@ namespace {
 void CreatePanelControls(HWND window, HINSTANCE instance) {
     constexpr int kStatics = 96 + 96 + 192 + 64;
     constexpr int kFields = 192;
-    int id = 100;
-    for (int n = 0; n < kStatics + kFields; ++n, ++id) {
+    for (int n = 0; n < kStatics + kFields; ++n) {
         const bool field = n >= kStatics;
         CreateWindowExA(0, field ? "Edit" : "Static", "", WS_CHILD | WS_VISIBLE | WS_BORDER,
                         10 + (n % 3) * 300, 10 + (n / 3) * 25, 280, 20, window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + n)), instance, nullptr);
     }
 }
 #endif

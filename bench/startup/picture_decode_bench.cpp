@@ -43,15 +43,15 @@ int main(int argc, char** argv) {
     const bool comInitialised = SUCCEEDED(CoInitialize(nullptr));
     const int runs = std::max(1, std::atoi(argv[2]));
     const char* only = argc > 3 ? argv[3] : "";
+    const bool withQuestions = std::strcmp(only, "rewards") != 0;
+    const bool withRewards = std::strcmp(only, "questions") != 0;
     std::vector<double> times;
     int pictures = 0;
     for (int run = 0; run < runs; ++run) {
         pictures = 0;
         const double start = Milliseconds();
         for (int id : {400, 10400}) {
-            if ((id == 10400 && std::strcmp(only, "questions") == 0) ||
-                (id == 400 && std::strcmp(only, "rewards") == 0))
-                continue;
+            if (!(id == 400 ? withQuestions : withRewards)) continue;
             for (int n = 1; n <= 96; ++n) {
                 HBITMAP bitmap = LoadPictureResource(program, id + n, "IMG", 300, 300);
                 if (!bitmap) continue;
