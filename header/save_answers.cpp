@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "header/answers_file.h"
+#include "judging/panel_texts.h"
 
 SaveWriteFileProc saveWriteFile = WriteFile;
 
@@ -60,7 +61,7 @@ void SaveAnswers(QuizDocument* document) {
     if (!bytes) return;
     DWORD size = 0;
     for (int field = 1; field <= fieldCount; ++field) {
-        HWND edit = GetDlgItem(document->questionPanel, kFirstAnswerFieldId + field);
+        HWND edit = FindPanelControl(document->questionPanel, kFirstAnswerFieldId + field);
         int textLength = edit ? GetWindowTextA(edit, bytes + size, kTextSize) : 0;
         size += textLength > 0 ? textLength : 0;
         bytes[size++] = '\r';

@@ -6,6 +6,7 @@
 #include "judging/score_line.h"
 #include "judging/verdict.h"
 #include "media/picture_loader.h"
+#include "media/picture_prefetch.h"
 
 namespace {
 
@@ -16,35 +17,36 @@ constexpr int32_t kRevealTextAndPicture = 3;
 constexpr int32_t kRevealAllAtTheEnd = 4;
 constexpr int32_t kRevealWordCount = 5; // the hint stays visible whatever the verdicts
 
-// Reward pictures: resource 10400 + q of type "IMG", fitted into a 300 x 300 box.
-constexpr int kRewardPictureBase = 10400;
-constexpr int kRewardBoxSize = 300;
+constexpr int kRewardBoxSize = 300; // reward pictures are fitted into 300 x 300
 
 const char* AcceptedAnswer(const QuestionRecord* record, int slot) {
     return slot == 2 ? record->answer2 : record->answer1;
 }
 
 void ShowControl(HWND panel, int id, int how) {
-    HWND control = GetDlgItem(panel, id);
+    HWND control = FindPanelControl(panel, id);
     if (control) ShowWindow(control, how);
 }
 
-// Every field of the question read afresh and compared with its accepted answer; the verdict labels
-// are not consulted.
-bool QuestionIsFound(const QuestionRecord* record, HWND panel, int question, int perQuestion) {
+// Every field of the question compared with its accepted answer, the other fields read afresh (the one
+// just judged, `judgedSlot`, reads `judgedText`); the verdict labels are not consulted.
+bool QuestionIsFound(const QuestionRecord* record, HWND panel, int question, int perQuestion, int judgedSlot,
+                     const char* judgedText) {
     for (int slot = 1; slot <= perQuestion; ++slot) {
         char typed[kTextSize];
-        ReadControlText(panel, kAnswerFieldBase + (question - 1) * perQuestion + slot, typed, kTextSize);
-        if (!IsRightAnswer(AcceptedAnswer(record, slot), typed)) return false;
+        if (slot != judgedSlot)
+            ReadControlText(panel, kAnswerFieldBase + (question - 1) * perQuestion + slot, typed, kTextSize);
+        if (!IsRightAnswer(AcceptedAnswer(record, slot), slot == judgedSlot ? judgedText : typed))
+            return false;
     }
     return true;
 }
 
 // A reward that cannot be loaded leaves the frame its picture.
 void ShowRewardPicture(HWND panel, int question) {
-    PutPictureInFrame(GetDlgItem(panel, kPictureFrameBase + question),
-                      LoadPictureResource(GetModuleHandleA(nullptr), kRewardPictureBase + question, "IMG",
-                                          kRewardBoxSize, kRewardBoxSize));
+    PutPictureInFrame(FindPanelControl(panel, kPictureFrameBase + question),
+                      LoadPictureResourceAhead(GetModuleHandleA(nullptr), kRewardPictureBase + question,
+                                               "IMG", kRewardBoxSize, kRewardBoxSize));
 }
 
 // Reveal mode 4: every reveal label appears once every field of the quiz reads "BRAVO".
@@ -70,19 +72,20 @@ void JudgeAnswer(QuizDocument* document, HWND panel, int fieldId) {
     QuestionRecord* record = document->questionAt(question - 1);
     if (!record) return;
 
-    char current[kTextSize];
-    ReadControlText(panel, kVerdictLabelBase + field, current, kVerdictReadLimit);
+    HWND verdictLabel = FindPanelControl(panel, kVerdictLabelBase + field);
+    char current[kTextSize] = "";
+    if (verdictLabel) GetWindowTextA(verdictLabel, current, kVerdictReadLimit);
     char typed[kTextSize];
     ReadControlText(panel, fieldId, typed, kTextSize);
 
     // Decided before any call that changes a window: a repaint or a focus change may judge again.
     const char* verdict = DecideVerdict(AcceptedAnswer(record, slot), typed);
     if (std::strcmp(verdict, current) == 0) return; // judged again without change: nothing happens
-    SetDlgItemTextA(panel, kVerdictLabelBase + field, verdict);
+    if (verdictLabel) SetWindowTextA(verdictLabel, verdict);
 
     const int32_t mode = document->revealMode;
     if (std::strcmp(verdict, kVerdictRight) == 0) {
-        if (QuestionIsFound(record, panel, question, perQuestion)) {
+        if (QuestionIsFound(record, panel, question, perQuestion, slot, typed)) {
             record->solved = 1;
             if (mode == kRevealText || mode == kRevealTextAndPicture)
                 ShowControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);

@@ -13,9 +13,31 @@ int QuestionCountOf(const QuizDocument* document) {
     return document->questionCount > kMaxQuestions ? kMaxQuestions : document->questionCount;
 }
 
+namespace {
+
+// Handles found by id, for the ids of the question blocks. A handle is only an answer while the control
+// it names still has this parent and this id; any other answer is looked up again. The table is taken
+// from the heap on first use (a static one would be stored whole in the program file).
+constexpr int kFirstKeptId = 2000;
+constexpr int kLastKeptId = 9999;
+HWND* keptControls;
+
+} // namespace
+
+HWND FindPanelControl(HWND panel, int id) {
+    if (!keptControls)
+        keptControls = static_cast<HWND*>(
+            HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(HWND) * (kLastKeptId - kFirstKeptId + 1)));
+    if (!keptControls || id < kFirstKeptId || id > kLastKeptId) return GetDlgItem(panel, id);
+    HWND& kept = keptControls[id - kFirstKeptId];
+    if (kept && GetParent(kept) == panel && GetDlgCtrlID(kept) == id) return kept;
+    kept = GetDlgItem(panel, id);
+    return kept;
+}
+
 void ReadControlText(HWND panel, int id, char* text, int limit) {
     text[0] = '\0';
-    HWND control = GetDlgItem(panel, id);
+    HWND control = FindPanelControl(panel, id);
     if (control) GetWindowTextA(control, text, limit);
 }
 

@@ -6,10 +6,11 @@
 #include "quizdata/quiz_document.h"
 
 // Control ids of the question panel (n the field number from 1, q the question number from 1).
-constexpr int kAnswerFieldBase = 4000;  // + n: answer field
-constexpr int kVerdictLabelBase = 5000; // + n: verdict label
-constexpr int kRevealLabelBase = 8000;  // + q: reveal label
-constexpr int kPictureFrameBase = 9900; // + q: picture frame
+constexpr int kAnswerFieldBase = 4000;    // + n: answer field
+constexpr int kVerdictLabelBase = 5000;   // + n: verdict label
+constexpr int kRevealLabelBase = 8000;    // + q: reveal label
+constexpr int kPictureFrameBase = 9900;   // + q: picture frame
+constexpr int kRewardPictureBase = 10400; // + q: the reward picture's "IMG" resource
 
 // Verdict labels are read back with a limit of 255 bytes, answer fields with the full 260.
 constexpr int kVerdictReadLimit = 255;
@@ -17,6 +18,11 @@ constexpr int kVerdictReadLimit = 255;
 // The document's counts kept to what the panel can hold: 1 or 2 fields per question, 0 to 96 questions.
 int AnswersPerQuestionOf(const QuizDocument* document);
 int QuestionCountOf(const QuizDocument* document);
+
+// Control `id` of `panel`, as GetDlgItem finds it (the first child with that id), or null. Under Wine each
+// GetDlgItem fetches the panel's whole child list from the server, hundreds of microseconds among a
+// quiz's 640 controls: a block control's handle, once found, is kept and checked on each use instead.
+HWND FindPanelControl(HWND panel, int id);
 
 // The text of control `id` of `panel` (at most limit - 1 bytes); empty when there is no such control.
 void ReadControlText(HWND panel, int id, char* text, int limit);

@@ -97,7 +97,7 @@ void CopyAnswerToOpenFields(HWND source) {
     GetWindowTextA(source, text, kTextSize);
     const int fields = QuestionCountOf(quizDocument) * AnswersPerQuestionOf(quizDocument);
     for (int k = 1; k <= fields; ++k) {
-        HWND field = GetDlgItem(panel, kAnswerFieldBase + k);
+        HWND field = FindPanelControl(panel, kAnswerFieldBase + k);
         if (!field || VerdictLabelIsRight(panel, k)) continue;
         SetWindowTextA(field, text);
         SetFocus(field); // the field left behind judges itself

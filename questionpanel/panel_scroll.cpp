@@ -1,5 +1,6 @@
 #include "questionpanel/panel_scroll.h"
 
+#include "judging/panel_texts.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/scroll_codes.h"
 
@@ -7,10 +8,6 @@ namespace {
 
 constexpr int kHideBoxId = 33;         // "Cacher" in the header panel
 constexpr int kNumberLabelBase = 2000; // + question
-constexpr int kAnswerFieldBase = 4000; // + field
-constexpr int kVerdictLabelBase = 5000;
-constexpr int kRevealLabelBase = 8000; // + question
-constexpr int kPictureFrameBase = 9900;
 constexpr int kRevealLabelHeight = 65; // a closed row also gives up the reveal labels under it
 constexpr int kLineStep = 350;         // one click on the vertical bar's arrow
 constexpr int kWheelStep = 50;         // one wheel notch
@@ -69,7 +66,7 @@ SCROLLINFO BarInfo(HWND panel, int bar) {
 
 // Moves control `id` of `panel` by `offset` pixels down (up when negative); a missing control is skipped.
 void MoveControl(HWND panel, int id, int offset) {
-    HWND control = GetDlgItem(panel, id);
+    HWND control = FindPanelControl(panel, id);
     if (!control) return;
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -79,7 +76,7 @@ void MoveControl(HWND panel, int id, int offset) {
 }
 
 void ShowControl(HWND panel, int id, int showCommand) {
-    if (HWND control = GetDlgItem(panel, id)) ShowWindow(control, showCommand);
+    if (HWND control = FindPanelControl(panel, id)) ShowWindow(control, showCommand);
 }
 
 bool HideBoxTicked(const QuizDocument* document) {

@@ -9,6 +9,7 @@
 #include "judging/verdict.h"
 #include "media/media_host.h"
 #include "media/picture_loader.h"
+#include "media/picture_prefetch.h"
 #include "questionpanel/answer_field.h"
 #include "questionpanel/panel_scroll.h"
 #include "questionpanel/panel_state.h"
@@ -137,7 +138,8 @@ void LoadPictureRow(Build* build, int n) {
             RewardExpected(build, &ahead, n + column) &&
             PictureResourceFittedSize(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox, &size);
         if (!build->rowDeferred[column]) {
-            picture = LoadPictureResource(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox);
+            picture =
+                LoadPictureResourceAhead(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox);
             BITMAP info{};
             if (picture && GetObjectA(picture, sizeof info, &info) != sizeof info) {
                 DeleteObject(picture);
@@ -154,6 +156,30 @@ void LoadPictureRow(Build* build, int n) {
     ++build->row;
 }
 
+// Queues the pictures the build will decode, in the order it asks for them: each row's question pictures
+// (those LoadPictureRow decodes), then the rewards that the judgements of its blocks are expected to show.
+void PrefetchPictures(const Build* build, int questions) {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    int ids[2 * kMaxQuestions];
+    int count = 0;
+    SavedAnswers ahead = build->saved;
+    for (int first = 1; first <= questions; first += 3) {
+        bool reward[3];
+        for (int column = 0; column < 3; ++column) {
+            const int n = first + column;
+            SIZE size;
+            reward[column] = RewardExpected(build, &ahead, n) && n <= questions;
+            if (n <= questions &&
+                !(reward[column] && PictureResourceFittedSize(module, kQuestionPictureBase + n, "IMG",
+                                                              kPictureBox, kPictureBox, &size)))
+                ids[count++] = kQuestionPictureBase + n;
+        }
+        for (int column = 0; column < 3; ++column)
+            if (reward[column]) ids[count++] = kRewardPictureBase + first + column;
+    }
+    StartPicturePrefetch(module, ids, count, kPictureBox, kPictureBox);
+}
+
 void CreatePictureFrame(Build* build, int n, int x, int column) {
     const SIZE size = build->rowSizes[column];
     CreateChild(build->panel, "Static", nullptr, kPictureStyle, x + (kPictureBox - size.cx) / 2,
@@ -166,14 +192,14 @@ void CreatePictureFrame(Build* build, int n, int x, int column) {
 void AttachQuestionPicture(Build* build, int n, int column) {
     HBITMAP picture = build->rowPictures[column];
     build->rowPictures[column] = nullptr;
-    HWND frame = GetDlgItem(build->panel, kPictureFrameBase + n);
+    HWND frame = FindPanelControl(build->panel, kPictureFrameBase + n);
     if (frame && SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
         if (picture) DeleteObject(picture); // the reward stays
         return;
     }
     if (frame && build->rowDeferred[column])
-        picture = LoadPictureResource(GetModuleHandleA(nullptr), kQuestionPictureBase + n, "IMG", kPictureBox,
-                                      kPictureBox);
+        picture = LoadPictureResourceAhead(GetModuleHandleA(nullptr), kQuestionPictureBase + n, "IMG",
+                                           kPictureBox, kPictureBox);
     PutPictureInFrame(frame, picture);
 }
 
@@ -346,6 +372,7 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
 
     build.rowTop = 5;
     const int questions = QuestionCountOf(document); // the panel holds at most 96 blocks
+    if (kind == kQuizPictures) PrefetchPictures(&build, questions);
     for (int n = 1; n <= questions; ++n) {
         if (kind == kQuizText) {
             BuildTextLine(&build, n);
@@ -354,6 +381,7 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
         }
     }
     ReleaseRowPictures(&build); // pictures of a last row's missing questions
+    StopPicturePrefetch();      // and rewards expected for questions that were not found after all
     document->contentWidth += document->answersPerQuestion == 2 ? 80 : 20;
 
     CloseSavedAnswers(&build.saved);

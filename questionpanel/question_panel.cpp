@@ -15,7 +15,7 @@ namespace {
 void DeleteFramePictures(HWND panel) {
     if (!quizDocument || quizDocument->quizKind != kQuizPictures) return;
     for (int n = 1; n <= kMaxQuestions; ++n) {
-        HWND frame = GetDlgItem(panel, kPictureFrameBase + n);
+        HWND frame = FindPanelControl(panel, kPictureFrameBase + n);
         if (!frame) continue;
         auto picture = reinterpret_cast<HBITMAP>(SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, 0));
         if (picture) DeleteObject(picture);

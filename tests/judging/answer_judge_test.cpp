@@ -204,4 +204,38 @@ TEST_F(JudgeAnswerTest, JudgesOnASmallStackThread) {
     EXPECT_LT(run.depth, 64u * 1024u) << "bytes of stack the judge used";
 }
 
+// The kept handles answer as GetDlgItem would, however the panel's controls come, go or change id.
+TEST(FindPanelControl, AnswersAsGetDlgItemWhileControlsComeAndGo) {
+    auto makeWindow = [](HWND parent, int id) {
+        return CreateWindowExA(0, "Static", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    };
+    HWND panelA = makeWindow(nullptr, 0);
+    HWND panelB = makeWindow(nullptr, 0);
+    HWND firstField = makeWindow(panelA, 4001);
+    HWND firstRowLabel = makeWindow(panelA, 156);
+    makeWindow(panelA, 156); // a second control with the same id: the first is the answer
+    auto expectLikeGetDlgItem = [](HWND panel, int id, HWND expected, const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(GetDlgItem(panel, id), expected);
+        EXPECT_EQ(FindPanelControl(panel, id), expected);
+        EXPECT_EQ(FindPanelControl(panel, id), expected) << "asked again";
+    };
+    expectLikeGetDlgItem(panelA, 4001, firstField, "found once");
+    expectLikeGetDlgItem(panelB, 4001, nullptr, "the same id in a panel without it");
+    HWND otherField = makeWindow(panelB, 4001);
+    expectLikeGetDlgItem(panelB, 4001, otherField, "created after a miss");
+    expectLikeGetDlgItem(panelA, 4001, firstField, "the first panel's own");
+    DestroyWindow(firstField);
+    expectLikeGetDlgItem(panelA, 4001, nullptr, "destroyed");
+    HWND secondField = makeWindow(panelA, 4001);
+    expectLikeGetDlgItem(panelA, 4001, secondField, "created again");
+    SetWindowLongPtrA(secondField, GWLP_ID, 4002);
+    expectLikeGetDlgItem(panelA, 4001, nullptr, "its id changed");
+    expectLikeGetDlgItem(panelA, 4002, secondField, "under its new id");
+    expectLikeGetDlgItem(panelA, 156, firstRowLabel, "an id shared by two controls");
+    DestroyWindow(panelA);
+    DestroyWindow(panelB);
+}
+
 } // namespace
