@@ -49,22 +49,22 @@ struct Build {
 
 HWND CreateChild(HWND panel, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
                  int height, int id, HFONT font) {
-    // Created empty and named afterwards: creation would drop a leading byte 0xFF of the text.
-    HWND child = CreateWindowExA(0, windowClass, "", style, x, y, width, height, panel,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                 nullptr);
+    // Named at creation (one call fewer per control, which counts under Wine), except a text beginning
+    // with byte 0xFF, which creation may take for a resource number and drop.
+    const bool nameLater = text && static_cast<unsigned char>(text[0]) == 0xFF;
+    HWND child = CreateWindowExA(0, windowClass, text && !nameLater ? text : "", style, x, y, width, height,
+                                 panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleA(nullptr), nullptr);
     if (!child) return nullptr;
     if (font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (text && text[0]) SetWindowTextA(child, text);
+    if (nameLater) SetWindowTextA(child, text);
     return child;
 }
 
 HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id) {
-    HWND field = CreateChild(build->panel, "Edit", nullptr, kFieldStyle, x, y, width, 20, id,
+    HWND field = CreateChild(build->panel, "Edit", text, kFieldStyle, x, y, width, 20, id,
                              build->document->answerFont);
-    if (!field) return nullptr;
-    SendMessageA(field, EM_LIMITTEXT, kMaxAnswerLength, 0);
-    if (text[0]) SetWindowTextA(field, text);
+    if (field) SendMessageA(field, EM_LIMITTEXT, kMaxAnswerLength, 0);
     return field;
 }
 

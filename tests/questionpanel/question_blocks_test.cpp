@@ -192,6 +192,8 @@ TEST_F(QuestionBlocksTest, SavedAnswersAreRestoredLineByLineAndJudged) {
         {"Paris\r\nRoma\r\n\r\nextra\r\n", {"Paris", "Roma", ""}},
         {std::string(fiftyFive) + "AAAAA\r\nRome\r\n", {fiftyFive, "Rome", ""}},
         {"Paris\r\n", {"Paris", "", ""}},
+        // Lines beginning with byte 0xFF come back whole (creation may take such a text for a resource).
+        {"\xFFPa\r\n\xFF\r\n", {"\xFFPa", "\xFF", ""}},
         // No carriage return: the whole start is field 1's line (a single-line edit shows it up to its
         // first line break), and nothing is left for the others.
         {"Paris\nRome", {"Paris", "", ""}},
