@@ -2,7 +2,7 @@
 # Start-up of a packed 96-question picture quiz under Wine (x86_64 build, and i686 where this host runs
 # it), beside an empty Win32 window (the floor) and the pictures' decoding alone, measured in the same
 # run; then the same quiz restarted with a 192-line answers file.
-# Usage: bash scripts/bench-startup.sh [RUNS]   (default 9 runs each)
+# Usage: bash scripts/bench-startup.sh [ROUNDS]   (default 9 rounds of one run of each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -57,21 +57,31 @@ for preset in "${presets[@]}"; do
     "$maker" pack "$quiz/startup.quiz" -o "$exe" --arch "$arch" --template "$bin/shell/jorvo-template-$arch.exe"
     run_dir=$work/run-$arch; mkdir -p "$run_dir"
     driver=$bin/bench/startup/startup_driver.exe
-    echo "== $arch ($runs runs each; milliseconds)"
-    floor=$("$loader" "$driver" "$(winepath -w "$bin/bench/startup/empty_window.exe")" "$runs" "$(winepath -w "$run_dir")" | tail -n 1)
-    controls=$("$loader" "$driver" "$(winepath -w "$bin/bench/startup/controls_window.exe")" "$runs" "$(winepath -w "$run_dir")" | tail -n 1)
-    questions=$("$loader" "$bin/bench/startup/picture_decode_bench.exe" "$(winepath -w "$exe")" "$runs" questions | tail -n 1)
-    rewards=$("$loader" "$bin/bench/startup/picture_decode_bench.exe" "$(winepath -w "$exe")" "$runs" rewards | tail -n 1)
-    fresh=$("$loader" "$driver" "$(winepath -w "$exe")" "$runs" "$(winepath -w "$run_dir")" | tail -n 1)
-    restored=$("$loader" "$driver" "$(winepath -w "$exe")" "$runs" "$(winepath -w "$run_dir")" "$(winepath -w "$answers")" | tail -n 1)
-    printf '%-38s %s\n' "empty window (floor)" "$floor" "window with the panel's 640 controls" "$controls" \
-        "question pictures decoded alone" "$questions" \
-        "reward pictures decoded alone" "$rewards" "quiz, no answers file" "$fresh" \
-        "quiz, 192 answers restored" "$restored"
-    python3 - "$floor" "$controls" "$questions" "$rewards" "$fresh" "$restored" <<'PY'
-import sys
-median = lambda line: float(line.split()[1])
-floor, controls, questions, rewards, fresh, restored = map(median, sys.argv[1:])
+    echo "== $arch ($runs rounds; milliseconds)"
+    # Rounds of one run of each measurement, so that a change in the machine's load (it is shared)
+    # falls on all of them alike rather than on whichever was running.
+    w_exe=$(winepath -w "$exe"); w_dir=$(winepath -w "$run_dir"); w_answers=$(winepath -w "$answers")
+    # Each program runs twice a round and the second run counts: a driver's first start of a program
+    # pays one-time costs (some 50 ms more for the empty window).
+    one() { "$@" | tail -n 2 | head -n 1; }
+    values=()
+    for round in $(seq 1 "$runs"); do
+        values+=("$(one "$loader" "$driver" "$(winepath -w "$bin/bench/startup/empty_window.exe")" 2 "$w_dir")"
+                 "$(one "$loader" "$driver" "$(winepath -w "$bin/bench/startup/controls_window.exe")" 2 "$w_dir")"
+                 "$(one "$loader" "$bin/bench/startup/picture_decode_bench.exe" "$w_exe" 2 questions)"
+                 "$(one "$loader" "$bin/bench/startup/picture_decode_bench.exe" "$w_exe" 2 rewards)"
+                 "$(one "$loader" "$driver" "$w_exe" 2 "$w_dir")"
+                 "$(one "$loader" "$driver" "$w_exe" 2 "$w_dir" "$w_answers")")
+    done
+    python3 - "${values[@]}" <<'PY'
+import statistics, sys
+names = ["empty window (floor)", "window with the panel's 640 controls", "question pictures decoded alone",
+         "reward pictures decoded alone", "quiz, no answers file", "quiz, 192 answers restored"]
+values = [float(v) for v in sys.argv[1:]]
+series = [values[k::len(names)] for k in range(len(names))]
+for name, times in zip(names, series):
+    print(f"{name:38} median {statistics.median(times):.1f} min {min(times):.1f} max {max(times):.1f}")
+floor, controls, questions, rewards, fresh, restored = map(statistics.median, series)
 # A fresh start shows the 96 question pictures; a restored one, every question found, the 96 reward
 # pictures instead: each is set against the pictures it has to show, over the empty window (the goal's
 # floor) and over the window holding the panel's controls (what Wine charges for the controls alone).
