@@ -11,9 +11,9 @@
 void StartPicturePrefetch(HINSTANCE module, const int* ids, int count, int boxWidth, int boxHeight);
 
 // LoadPictureResource, served from the queue when the picture is queued (waiting for it if it is not
-// decoded yet) and not taken already. While it waits, messages sent from other threads are handled, so a
-// message box that the decoding shows can activate itself.
+// decoded yet) and not taken already. A message that decoding it showed is shown now, by the caller's
+// thread, as a decode of its own would.
 HBITMAP LoadPictureResourceAhead(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight);
 
-// Stops the queue: waits for the picture being decoded and deletes every bitmap nobody took.
+// Stops the queue: waits for the picture being decoded and deletes every bitmap nobody took, unseen.
 void StopPicturePrefetch();

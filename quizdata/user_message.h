@@ -12,5 +12,11 @@ using UserMessageHook = void (*)(const char* text, const char* caption, unsigned
 // When set, receives every message instead of the platform's message box (tests only).
 extern UserMessageHook userMessageHook;
 
+// Windows: the messages of thread `messagesAsideThread` (a worker that must not show boxes of its own)
+// go to `messagesAside` instead, before the hook or a box; the worker's results carry them to the
+// user-interface thread, which shows them where it uses the results.
+extern unsigned long messagesAsideThread;
+extern UserMessageHook messagesAside;
+
 // A modal box without an owner window (Windows); natively, a line on standard error.
 void ShowUserMessage(const char* text, const char* caption, unsigned flags);

@@ -1,6 +1,5 @@
 // Pictures decoded ahead on a second thread: each is the loader's own picture, served once and in any
-// order; what nobody takes is deleted; messages that the decoding thread sends (a message box activating
-// itself) reach the thread waiting for it.
+// order; what nobody takes is deleted; a picture's message is shown where the picture is taken.
 #include <windows.h>
 
 #include <cstring>
@@ -66,29 +65,34 @@ TEST(PicturePrefetch, ServesTheLoadersPicturesOnceInAnyOrderAndDeletesTheRest) {
     }
 }
 
-HWND waitingWindow;
-bool sentMessageHandled;
+DWORD messageThread;
+int messageCount;
 
-// Stands for a message box that activates itself through the waiting thread's window: the decoding
-// thread reports the broken PNG by sending that window a message.
-void SendToWaitingWindow(const char*, const char*, unsigned) {
-    DWORD_PTR result = 0;
-    sentMessageHandled = SendMessageTimeoutA(waitingWindow, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
+void RecordMessageThread(const char*, const char*, unsigned) {
+    messageThread = GetCurrentThreadId();
+    ++messageCount;
 }
 
-TEST(PicturePrefetch, ThreadWaitingForAPictureHandlesMessagesThatTheDecodingThreadSends) {
-    waitingWindow =
-        CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(waitingWindow, nullptr);
-    sentMessageHandled = false;
-    userMessageHook = SendToWaitingWindow;
-    const int queued[] = {461};
-    StartPicturePrefetch(TestModule(), queued, 1, 300, 300);
+// Decoding shows its message when, and where, the picture is taken: never from the decoding thread,
+// never before the build asks for the picture, never for a picture nobody takes.
+TEST(PicturePrefetch, APicturesMessageIsShownByTheThreadThatTakesIt) {
+    messageCount = 0;
+    userMessageHook = RecordMessageThread;
+    const int queued[] = {461, 401};
+    StartPicturePrefetch(TestModule(), queued, 2, 300, 300);
+    DeleteObject(LoadPictureResourceAhead(TestModule(), 401, "IMG", 300, 300)); // 461 is decoded by then
+    EXPECT_EQ(messageCount, 0) << "shown before its picture was asked for";
     EXPECT_EQ(LoadPictureResourceAhead(TestModule(), 461, "IMG", 300, 300), nullptr);
+    EXPECT_EQ(messageCount, 1);
+    EXPECT_EQ(messageThread, GetCurrentThreadId());
     StopPicturePrefetch();
+
+    const int untaken[] = {461};
+    StartPicturePrefetch(TestModule(), untaken, 1, 300, 300);
+    Sleep(200); // decoded, or stopped before: either way unseen
+    StopPicturePrefetch();
+    EXPECT_EQ(messageCount, 1) << "shown for a picture nobody took";
     userMessageHook = nullptr;
-    EXPECT_TRUE(sentMessageHandled) << "the waiting thread let the decoding thread's message time out";
-    DestroyWindow(waitingWindow);
 }
 
 } // namespace
