@@ -23,11 +23,6 @@ const char* AcceptedAnswer(const QuestionRecord* record, int slot) {
     return slot == 2 ? record->answer2 : record->answer1;
 }
 
-void ShowControl(HWND panel, int id, int how) {
-    HWND control = FindPanelControl(panel, id);
-    if (control) ShowWindow(control, how);
-}
-
 // Every field of the question compared with its accepted answer, the other fields read afresh (the one
 // just judged, `judgedSlot`, reads `judgedText`); the verdict labels are not consulted.
 bool QuestionIsFound(const QuestionRecord* record, HWND panel, int question, int perQuestion, int judgedSlot,
@@ -57,7 +52,7 @@ void RevealAllWhenAllRight(QuizDocument* document, HWND panel) {
         if (!VerdictLabelIsRight(panel, field)) return;
     document->allRevealed = 1;
     for (int question = 1; question <= questions; ++question)
-        ShowControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);
+        ShowPanelControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);
 }
 
 } // namespace
@@ -88,12 +83,12 @@ void JudgeAnswer(QuizDocument* document, HWND panel, int fieldId) {
         if (QuestionIsFound(record, panel, question, perQuestion, slot, typed)) {
             record->solved = 1;
             if (mode == kRevealText || mode == kRevealTextAndPicture)
-                ShowControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);
+                ShowPanelControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);
             if (mode == kRevealPicture || mode == kRevealTextAndPicture) ShowRewardPicture(panel, question);
         }
     } else {
         // A reward picture once shown stays, and so does `solved`.
-        if (mode != kRevealWordCount) ShowControl(panel, kRevealLabelBase + question, SW_HIDE);
+        if (mode != kRevealWordCount) ShowPanelControl(panel, kRevealLabelBase + question, SW_HIDE);
         document->allRevealed = 0;
     }
     if (mode == kRevealAllAtTheEnd && !document->allRevealed) RevealAllWhenAllRight(document, panel);

@@ -35,6 +35,10 @@ HWND FindPanelControl(HWND panel, int id) {
     return kept;
 }
 
+void ShowPanelControl(HWND panel, int id, int showCommand) {
+    if (HWND control = FindPanelControl(panel, id)) ShowWindow(control, showCommand);
+}
+
 void ReadControlText(HWND panel, int id, char* text, int limit) {
     text[0] = '\0';
     HWND control = FindPanelControl(panel, id);

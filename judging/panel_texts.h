@@ -24,6 +24,9 @@ int QuestionCountOf(const QuizDocument* document);
 // quiz's 640 controls: a block control's handle, once found, is kept and checked on each use instead.
 HWND FindPanelControl(HWND panel, int id);
 
+// Shows or hides control `id` of `panel` (`showCommand` as ShowWindow takes it); a missing one is skipped.
+void ShowPanelControl(HWND panel, int id, int showCommand);
+
 // The text of control `id` of `panel` (at most limit - 1 bytes); empty when there is no such control.
 void ReadControlText(HWND panel, int id, char* text, int limit);
 

@@ -75,10 +75,6 @@ void MoveControl(HWND panel, int id, int offset) {
     SetWindowPos(control, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-void ShowControl(HWND panel, int id, int showCommand) {
-    if (HWND control = FindPanelControl(panel, id)) ShowWindow(control, showCommand);
-}
-
 bool HideBoxTicked(const QuizDocument* document) {
     return document->headerPanel &&
            SendDlgItemMessageA(document->headerPanel, kHideBoxId, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -208,8 +204,8 @@ void MoveBlock(QuizDocument* document, int mode, int showCommand, HWND panel, in
         MoveControl(panel, kPictureFrameBase + question, offset);
         MoveControl(panel, kRevealLabelBase + question, offset);
     } else {
-        ShowControl(panel, kPictureFrameBase + question, showCommand);
-        ShowControl(panel, kRevealLabelBase + question, showCommand);
+        ShowPanelControl(panel, kPictureFrameBase + question, showCommand);
+        ShowPanelControl(panel, kRevealLabelBase + question, showCommand);
     }
     const bool two = document->answersPerQuestion == 2;
     const int field = two ? 2 * question - 1 : question;

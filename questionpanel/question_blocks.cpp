@@ -45,6 +45,10 @@ struct Build {
     HBITMAP rowPictures[3]; // pictures of the row not yet handed to a frame
     bool rowDeferred[3];    // sized from their headers, decoded only for a frame that shows them
     SIZE rowSizes[3];
+    // By question number: a picture sized from its header (its question is expected to show its reward
+    // at once), and that size. Decided once, before the first block.
+    bool deferred[kMaxQuestions + 3];
+    SIZE deferredSize[kMaxQuestions + 3];
 };
 
 HWND CreateChild(HWND panel, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
@@ -122,22 +126,20 @@ bool RewardExpected(const Build* build, SavedAnswers* ahead, int n) {
     return right;
 }
 
-// The sizes of the row's three pictures; the row is as tall as the tallest. A question that will show
-// its reward has its picture sized from the header and decoded only if its frame ends up needing it; any
-// other picture is decoded now, so that one the loader cannot decode counts as missing: 300 wide and 0
-// high.
+// The sizes of the row's three pictures; the row is as tall as the tallest. A deferred picture (see
+// PlanPictures) has its header's size and is decoded only if its frame ends up needing it; any other
+// picture is decoded now, so that one the loader cannot decode counts as missing: 300 wide and 0 high.
 void LoadPictureRow(Build* build, int n) {
     ReleaseRowPictures(build);
-    SavedAnswers ahead = build->saved;
     int tallest = 0;
     for (int column = 0; column < 3; ++column) {
         const int id = kQuestionPictureBase + n + column;
         SIZE size{kPictureBox, 0};
         HBITMAP picture = nullptr;
-        build->rowDeferred[column] =
-            RewardExpected(build, &ahead, n + column) &&
-            PictureResourceFittedSize(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox, &size);
-        if (!build->rowDeferred[column]) {
+        build->rowDeferred[column] = build->deferred[n + column];
+        if (build->rowDeferred[column]) {
+            size = build->deferredSize[n + column];
+        } else {
             picture =
                 LoadPictureResourceAhead(GetModuleHandleA(nullptr), id, "IMG", kPictureBox, kPictureBox);
             BITMAP info{};
@@ -156,9 +158,11 @@ void LoadPictureRow(Build* build, int n) {
     ++build->row;
 }
 
-// Queues the pictures the build will decode, in the order it asks for them: each row's question pictures
-// (those LoadPictureRow decodes), then the rewards that the judgements of its blocks are expected to show.
-void PrefetchPictures(const Build* build, int questions) {
+// Before the first block: a question expected to show its reward at once has its picture deferred when
+// the picture's header gives its size. Every picture the build will decode is queued in the order the
+// build asks for them: each row's question pictures that are not deferred, then the rewards that the
+// judgements of its blocks are expected to show.
+void PlanPictures(Build* build, int questions) {
     HINSTANCE module = GetModuleHandleA(nullptr);
     int ids[2 * kMaxQuestions];
     int count = 0;
@@ -167,12 +171,11 @@ void PrefetchPictures(const Build* build, int questions) {
         bool reward[3];
         for (int column = 0; column < 3; ++column) {
             const int n = first + column;
-            SIZE size;
             reward[column] = RewardExpected(build, &ahead, n) && n <= questions;
-            if (n <= questions &&
-                !(reward[column] && PictureResourceFittedSize(module, kQuestionPictureBase + n, "IMG",
-                                                              kPictureBox, kPictureBox, &size)))
-                ids[count++] = kQuestionPictureBase + n;
+            build->deferred[n] = reward[column] &&
+                                 PictureResourceFittedSize(module, kQuestionPictureBase + n, "IMG",
+                                                           kPictureBox, kPictureBox, &build->deferredSize[n]);
+            if (n <= questions && !build->deferred[n]) ids[count++] = kQuestionPictureBase + n;
         }
         for (int column = 0; column < 3; ++column)
             if (reward[column]) ids[count++] = kRewardPictureBase + first + column;
@@ -372,7 +375,7 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
 
     build.rowTop = 5;
     const int questions = QuestionCountOf(document); // the panel holds at most 96 blocks
-    if (kind == kQuizPictures) PrefetchPictures(&build, questions);
+    if (kind == kQuizPictures) PlanPictures(&build, questions);
     for (int n = 1; n <= questions; ++n) {
         if (kind == kQuizText) {
             BuildTextLine(&build, n);
