@@ -22,17 +22,33 @@ constexpr int kFirstKeptId = 2000;
 constexpr int kLastKeptId = 9999;
 HWND* keptControls;
 
-} // namespace
-
-HWND FindPanelControl(HWND panel, int id) {
+// The table, taken on first use; null when the heap refuses it (then every lookup searches).
+HWND* KeptControls() {
     if (!keptControls)
         keptControls = static_cast<HWND*>(
             HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(HWND) * (kLastKeptId - kFirstKeptId + 1)));
-    if (!keptControls || id < kFirstKeptId || id > kLastKeptId) return GetDlgItem(panel, id);
+    return keptControls;
+}
+
+bool IsKeptAnswer(HWND kept, HWND panel, int id) {
+    return kept && GetParent(kept) == panel && GetDlgCtrlID(kept) == id;
+}
+
+} // namespace
+
+HWND FindPanelControl(HWND panel, int id) {
+    if (!KeptControls() || id < kFirstKeptId || id > kLastKeptId) return GetDlgItem(panel, id);
     HWND& kept = keptControls[id - kFirstKeptId];
-    if (kept && GetParent(kept) == panel && GetDlgCtrlID(kept) == id) return kept;
+    if (IsKeptAnswer(kept, panel, id)) return kept;
     kept = GetDlgItem(panel, id);
     return kept;
+}
+
+void KeepPanelControl(HWND panel, int id, HWND control) {
+    if (!control || !KeptControls() || id < kFirstKeptId || id > kLastKeptId) return;
+    HWND& kept = keptControls[id - kFirstKeptId];
+    // A new child goes after its siblings, so an earlier control with this id stays the one found.
+    if (!IsKeptAnswer(kept, panel, id)) kept = control;
 }
 
 void ShowPanelControl(HWND panel, int id, int showCommand) {

@@ -24,6 +24,10 @@ int QuestionCountOf(const QuizDocument* document);
 // quiz's 640 controls: a block control's handle, once found, is kept and checked on each use instead.
 HWND FindPanelControl(HWND panel, int id);
 
+// Records `control`, just created as control `id` of `panel`, so that its first lookup needs no search
+// either (a quiz's build looks up most of its controls once).
+void KeepPanelControl(HWND panel, int id, HWND control);
+
 // Shows or hides control `id` of `panel` (`showCommand` as ShowWindow takes it); a missing one is skipped.
 void ShowPanelControl(HWND panel, int id, int showCommand);
 

@@ -60,6 +60,7 @@ HWND CreateChild(HWND panel, const char* windowClass, const char* text, DWORD st
                                  panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleA(nullptr), nullptr);
     if (!child) return nullptr;
+    KeepPanelControl(panel, id, child);
     if (font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (nameLater) SetWindowTextA(child, text);
     return child;

@@ -234,6 +234,16 @@ TEST(FindPanelControl, AnswersAsGetDlgItemWhileControlsComeAndGo) {
     expectLikeGetDlgItem(panelA, 4001, nullptr, "its id changed");
     expectLikeGetDlgItem(panelA, 4002, secondField, "under its new id");
     expectLikeGetDlgItem(panelA, 156, firstRowLabel, "an id shared by two controls");
+    // Kept as the build keeps them, at creation: of two controls with one id, the first stays the answer.
+    HWND firstNumber = makeWindow(panelA, 2000);
+    KeepPanelControl(panelA, 2000, firstNumber);
+    HWND secondNumber = makeWindow(panelA, 2000);
+    KeepPanelControl(panelA, 2000, secondNumber);
+    expectLikeGetDlgItem(panelA, 2000, firstNumber, "kept at creation, id shared");
+    DestroyWindow(firstNumber);
+    expectLikeGetDlgItem(panelA, 2000, secondNumber, "the first one kept destroyed");
+    KeepPanelControl(panelB, 2000, makeWindow(panelB, 2000));
+    expectLikeGetDlgItem(panelA, 2000, secondNumber, "another panel kept the same id");
     DestroyWindow(panelA);
     DestroyWindow(panelB);
 }
