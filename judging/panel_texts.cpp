@@ -21,6 +21,7 @@ namespace {
 constexpr int kFirstKeptId = 2000;
 constexpr int kLastKeptId = 9999;
 HWND* keptControls;
+HWND panelBeingBuilt; // every control it has in the kept range is kept: a missing one is not there yet
 
 // The table, taken on first use; null when the heap refuses it (then every lookup searches).
 HWND* KeptControls() {
@@ -40,8 +41,16 @@ HWND FindPanelControl(HWND panel, int id) {
     if (!KeptControls() || id < kFirstKeptId || id > kLastKeptId) return GetDlgItem(panel, id);
     HWND& kept = keptControls[id - kFirstKeptId];
     if (IsKeptAnswer(kept, panel, id)) return kept;
-    kept = GetDlgItem(panel, id);
+    kept = panel == panelBeingBuilt ? nullptr : GetDlgItem(panel, id);
     return kept;
+}
+
+void BeginPanelBuild(HWND panel) {
+    panelBeingBuilt = KeptControls() ? panel : nullptr;
+}
+
+void EndPanelBuild() {
+    panelBeingBuilt = nullptr;
 }
 
 void KeepPanelControl(HWND panel, int id, HWND control) {

@@ -28,6 +28,12 @@ HWND FindPanelControl(HWND panel, int id);
 // either (a quiz's build looks up most of its controls once).
 void KeepPanelControl(HWND panel, int id, HWND control);
 
+// Between these two calls `panel` is being built and keeps every block control it creates, so a block
+// id with no kept control is one not created yet: FindPanelControl answers null for it without a search
+// (the judging of a restored first answer asks for its second field, which comes next).
+void BeginPanelBuild(HWND panel);
+void EndPanelBuild();
+
 // Shows or hides control `id` of `panel` (`showCommand` as ShowWindow takes it); a missing one is skipped.
 void ShowPanelControl(HWND panel, int id, int showCommand);
 

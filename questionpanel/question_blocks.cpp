@@ -366,6 +366,7 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
         build.stopIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOP));
     }
     OpenSavedAnswers(&build.saved);
+    BeginPanelBuild(panel);
     HoldScoreRefresh(); // one count of the restored verdicts at the end, not one per field
     if (!document->answerFont) {
         LOGFONTA description{};
@@ -386,6 +387,7 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
     }
     ReleaseRowPictures(&build); // pictures of a last row's missing questions
     StopPicturePrefetch();      // and rewards expected for questions that were not found after all
+    EndPanelBuild();
     document->contentWidth += document->answersPerQuestion == 2 ? 80 : 20;
 
     CloseSavedAnswers(&build.saved);

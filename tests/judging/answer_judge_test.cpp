@@ -244,6 +244,14 @@ TEST(FindPanelControl, AnswersAsGetDlgItemWhileControlsComeAndGo) {
     expectLikeGetDlgItem(panelA, 2000, secondNumber, "the first one kept destroyed");
     KeepPanelControl(panelB, 2000, makeWindow(panelB, 2000));
     expectLikeGetDlgItem(panelA, 2000, secondNumber, "another panel kept the same id");
+    // While a panel is built its controls are found as kept; once built, unkept ones by a search again.
+    BeginPanelBuild(panelB);
+    HWND builtField = makeWindow(panelB, 4003);
+    KeepPanelControl(panelB, 4003, builtField);
+    EXPECT_EQ(FindPanelControl(panelB, 4003), builtField) << "created during the build";
+    EndPanelBuild();
+    HWND laterField = makeWindow(panelB, 4004);
+    expectLikeGetDlgItem(panelB, 4004, laterField, "created unkept after the build");
     DestroyWindow(panelA);
     DestroyWindow(panelB);
 }
