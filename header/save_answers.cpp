@@ -9,7 +9,6 @@ SaveWriteFileProc saveWriteFile = WriteFile;
 
 namespace {
 
-constexpr int kFirstAnswerFieldId = 4000;
 constexpr int kMaxFields = kMaxQuestions * 2;
 constexpr int kMaxLine = kTextSize + 2; // a field's text and CR LF
 
@@ -61,7 +60,7 @@ void SaveAnswers(QuizDocument* document) {
     if (!bytes) return;
     DWORD size = 0;
     for (int field = 1; field <= fieldCount; ++field) {
-        HWND edit = FindPanelControl(document->questionPanel, kFirstAnswerFieldId + field);
+        HWND edit = FindPanelControl(document->questionPanel, kAnswerFieldBase + field);
         int textLength = edit ? GetWindowTextA(edit, bytes + size, kTextSize) : 0;
         size += textLength > 0 ? textLength : 0;
         bytes[size++] = '\r';

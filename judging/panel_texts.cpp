@@ -45,19 +45,19 @@ HWND FindPanelControl(HWND panel, int id) {
     return kept;
 }
 
+void KeepPanelControl(HWND panel, int id, HWND control) {
+    if (!control || !KeptControls() || id < kFirstKeptId || id > kLastKeptId) return;
+    HWND& kept = keptControls[id - kFirstKeptId];
+    // A new child goes after its siblings, so an earlier control with this id stays the one found.
+    if (!IsKeptAnswer(kept, panel, id)) kept = control;
+}
+
 void BeginPanelBuild(HWND panel) {
     panelBeingBuilt = KeptControls() ? panel : nullptr;
 }
 
 void EndPanelBuild() {
     panelBeingBuilt = nullptr;
-}
-
-void KeepPanelControl(HWND panel, int id, HWND control) {
-    if (!control || !KeptControls() || id < kFirstKeptId || id > kLastKeptId) return;
-    HWND& kept = keptControls[id - kFirstKeptId];
-    // A new child goes after its siblings, so an earlier control with this id stays the one found.
-    if (!IsKeptAnswer(kept, panel, id)) kept = control;
 }
 
 void ShowPanelControl(HWND panel, int id, int showCommand) {

@@ -2,12 +2,12 @@
 
 #include "judging/panel_texts.h"
 #include "questionpanel/panel_state.h"
+#include "questionpanel/question_blocks.h"
 #include "questionpanel/scroll_codes.h"
 
 namespace {
 
 constexpr int kHideBoxId = 33;         // "Cacher" in the header panel
-constexpr int kNumberLabelBase = 2000; // + question
 constexpr int kRevealLabelHeight = 65; // a closed row also gives up the reveal labels under it
 constexpr int kLineStep = 350;         // one click on the vertical bar's arrow
 constexpr int kWheelStep = 50;         // one wheel notch

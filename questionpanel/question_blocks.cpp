@@ -172,7 +172,7 @@ void PlanPictures(Build* build, int questions) {
         bool reward[3];
         for (int column = 0; column < 3; ++column) {
             const int n = first + column;
-            reward[column] = RewardExpected(build, &ahead, n) && n <= questions;
+            reward[column] = RewardExpected(build, &ahead, n); // false past the last question
             build->deferred[n] = reward[column] &&
                                  PictureResourceFittedSize(module, kQuestionPictureBase + n, "IMG",
                                                            kPictureBox, kPictureBox, &build->deferredSize[n]);
