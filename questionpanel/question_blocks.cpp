@@ -66,9 +66,11 @@ HWND CreateChild(HWND panel, const char* windowClass, const char* text, DWORD st
     return child;
 }
 
-HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id) {
-    HWND field = CreateChild(build->panel, "Edit", text, kFieldStyle, x, y, width, 20, id,
-                             build->document->answerFont);
+// Controls that the build hides at once are created hidden: under Wine showing a child and hiding it again
+// costs several server requests, and nothing is painted in between anyway.
+HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id, bool hidden = false) {
+    HWND field = CreateChild(build->panel, "Edit", text, hidden ? kFieldStyle & ~WS_VISIBLE : kFieldStyle, x,
+                             y, width, 20, id, build->document->answerFont);
     if (field) SendMessageA(field, EM_LIMITTEXT, kMaxAnswerLength, 0);
     return field;
 }
@@ -240,10 +242,9 @@ void CreateRevealLabel(Build* build, const QuestionRecord* record, int n, int x,
         if (record) CopyRecordText(record->answer1, answer);
         FormatWordCount(answer, text);
     }
-    HWND label = CreateChild(build->panel, "Static", text, kRevealStyle, x, fieldY + 46, 300, 65,
-                             kRevealLabelBase + n, build->guiFont);
-    // The judge shows it once the question is found; the word count stays from the start.
-    if (label && !wordCount) ShowWindow(label, SW_HIDE);
+    // The judge shows it once the question is found; the word count shows from the start.
+    CreateChild(build->panel, "Static", text, wordCount ? kRevealStyle : kRevealStyle & ~WS_VISIBLE, x,
+                fieldY + 46, 300, 65, kRevealLabelBase + n, build->guiFont);
 }
 
 void CreateFieldPair(Build* build, const QuestionRecord* record, int n, int x, int fieldY, int width) {
@@ -252,16 +253,13 @@ void CreateFieldPair(Build* build, const QuestionRecord* record, int n, int x, i
         const int y = fieldY + 19 * (j - 1);
         char saved[kMaxAnswerLength + 1];
         TakeSavedAnswer(&build->saved, saved);
-        HWND field = CreateAnswerField(build, saved, x, y, width - 59, kAnswerFieldBase + k);
-        HWND verdict = CreateChild(build->panel, "Static", "?", kBoxStyle, x + width - 60, y, 60, 20,
-                                   kVerdictLabelBase + k, build->guiFont);
         // A second answer of "-" means the question has one: its field reads "-" (right at once) and
-        // stays out of sight.
-        if (j == 2 && record && record->answer2[0] == '-' && record->answer2[1] == '\0') {
-            if (field) SetWindowTextA(field, "-");
-            if (field) ShowWindow(field, SW_HIDE);
-            if (verdict) ShowWindow(verdict, SW_HIDE);
-        }
+        // stays out of sight, whatever line was saved for it.
+        const bool single = j == 2 && record && record->answer2[0] == '-' && record->answer2[1] == '\0';
+        HWND field =
+            CreateAnswerField(build, single ? "-" : saved, x, y, width - 59, kAnswerFieldBase + k, single);
+        CreateChild(build->panel, "Static", "?", single ? kBoxStyle & ~WS_VISIBLE : kBoxStyle, x + width - 60,
+                    y, 60, 20, kVerdictLabelBase + k, build->guiFont);
         SubclassAnswerField(field);
         JudgeAnswer(build->document, build->panel, kAnswerFieldBase + k);
     }
