@@ -66,11 +66,20 @@ HWND CreateChild(HWND panel, const char* windowClass, const char* text, DWORD st
     return child;
 }
 
-// Controls that the build hides at once are created hidden: under Wine showing a child and hiding it again
-// costs several server requests, and nothing is painted in between anyway.
-HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id, bool hidden = false) {
-    HWND field = CreateChild(build->panel, "Edit", text, hidden ? kFieldStyle & ~WS_VISIBLE : kFieldStyle, x,
-                             y, width, 20, id, build->document->answerFont);
+// A control that the build hides at once is created hidden: under Wine showing a child and hiding it
+// again costs several server requests, and nothing is painted in between anyway.
+DWORD VisibleIf(bool visible, DWORD style) {
+    return visible ? style : style & ~WS_VISIBLE;
+}
+
+// A second answer of "-" means the question has one.
+bool HasOneAnswer(const QuestionRecord* record) {
+    return record && std::strcmp(record->answer2, "-") == 0;
+}
+
+HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id, bool visible = true) {
+    HWND field = CreateChild(build->panel, "Edit", text, VisibleIf(visible, kFieldStyle), x, y, width, 20, id,
+                             build->document->answerFont);
     if (field) SendMessageA(field, EM_LIMITTEXT, kMaxAnswerLength, 0);
     return field;
 }
@@ -123,7 +132,7 @@ bool RewardExpected(const Build* build, SavedAnswers* ahead, int n) {
         TakeSavedAnswer(ahead, typed);
         if (!right) continue;
         const char* accepted = slot == 2 ? record->answer2 : record->answer1;
-        if (slot == 2 && std::strcmp(accepted, "-") == 0) continue; // its field reads "-" whatever was saved
+        if (slot == 2 && HasOneAnswer(record)) continue; // its field reads "-" whatever was saved
         right = IsRightAnswer(accepted, typed);
     }
     return right;
@@ -243,8 +252,8 @@ void CreateRevealLabel(Build* build, const QuestionRecord* record, int n, int x,
         FormatWordCount(answer, text);
     }
     // The judge shows it once the question is found; the word count shows from the start.
-    CreateChild(build->panel, "Static", text, wordCount ? kRevealStyle : kRevealStyle & ~WS_VISIBLE, x,
-                fieldY + 46, 300, 65, kRevealLabelBase + n, build->guiFont);
+    CreateChild(build->panel, "Static", text, VisibleIf(wordCount, kRevealStyle), x, fieldY + 46, 300, 65,
+                kRevealLabelBase + n, build->guiFont);
 }
 
 void CreateFieldPair(Build* build, const QuestionRecord* record, int n, int x, int fieldY, int width) {
@@ -253,13 +262,13 @@ void CreateFieldPair(Build* build, const QuestionRecord* record, int n, int x, i
         const int y = fieldY + 19 * (j - 1);
         char saved[kMaxAnswerLength + 1];
         TakeSavedAnswer(&build->saved, saved);
-        // A second answer of "-" means the question has one: its field reads "-" (right at once) and
-        // stays out of sight, whatever line was saved for it.
-        const bool single = j == 2 && record && record->answer2[0] == '-' && record->answer2[1] == '\0';
+        // The second field of a one-answer question reads "-" (right at once), whatever line was saved for
+        // it, and stays out of sight with its verdict.
+        const bool shown = j == 1 || !HasOneAnswer(record);
         HWND field =
-            CreateAnswerField(build, single ? "-" : saved, x, y, width - 59, kAnswerFieldBase + k, single);
-        CreateChild(build->panel, "Static", "?", single ? kBoxStyle & ~WS_VISIBLE : kBoxStyle, x + width - 60,
-                    y, 60, 20, kVerdictLabelBase + k, build->guiFont);
+            CreateAnswerField(build, shown ? saved : "-", x, y, width - 59, kAnswerFieldBase + k, shown);
+        CreateChild(build->panel, "Static", "?", VisibleIf(shown, kBoxStyle), x + width - 60, y, 60, 20,
+                    kVerdictLabelBase + k, build->guiFont);
         SubclassAnswerField(field);
         JudgeAnswer(build->document, build->panel, kAnswerFieldBase + k);
     }
