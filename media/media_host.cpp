@@ -112,6 +112,14 @@ int CreateMediaPlayer(MediaSlot* slot, HWND host) {
     slot->player = player;
     IWMPControls* controls = nullptr;
     if (SUCCEEDED(player->get_controls(&controls))) slot->controls = controls;
+    // Left on, put_URL would already play. Where the file cannot be rendered (no decoder for it, no
+    // audio device) Wine's player then keeps a half-built graph, and the play that follows calls
+    // through its null media control: the player would die. Started only by play, it just fails.
+    IWMPSettings* settings = nullptr;
+    if (SUCCEEDED(player->get_settings(&settings)) && settings) {
+        settings->put_autoStart(VARIANT_FALSE);
+        settings->Release();
+    }
     BSTR none = SysAllocString(L"none");
     player->put_uiMode(none); // Wine's player answers E_NOTIMPL; it has no controls to hide anyway
     SysFreeString(none);
@@ -126,8 +134,11 @@ int StartMediaPlayer(MediaSlot* slot, const char* path) {
     if (!url) return 0;
     slot->player->put_URL(url);
     SysFreeString(url);
-    slot->controls->play();
-    return 1;
+    // A play that fails leaves what it built half-built; stopping releases it, so that nothing
+    // later calls through it and the file is free to be deleted.
+    if (SUCCEEDED(slot->controls->play())) return 1;
+    slot->controls->stop();
+    return 0;
 }
 
 void StopMediaPlayer(MediaSlot* slot) {

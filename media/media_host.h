@@ -39,14 +39,16 @@ void ShutdownMediaHost(HWND mainWindow);
 // resource gives no message. `panel` is not used.
 int ExtractMediaResource(HWND panel, int resourceId, int mediaType);
 
-// Creates a player for `host`, shows it there without controls of its own, and fills `slot`. Answers 0
-// when the player cannot be created (COM not initialised, no player installed). When the library has no
-// attach function the player cannot be shown: it is released, the slot stays empty (the block shows its
-// bare host window, and play and stop pass it over) and the answer is 1, so the panel still builds.
+// Creates a player for `host`, shows it there without controls of its own and starting only when told
+// to, and fills `slot`. Answers 0 when the player cannot be created (COM not initialised, no player
+// installed). When the library has no attach function the player cannot be shown: it is released, the
+// slot stays empty (the block shows its bare host window, and play and stop pass it over) and the answer
+// is 1, so the panel still builds.
 int CreateMediaPlayer(MediaSlot* slot, HWND host);
 
-// Hands `path` (ANSI code page, at most 511 characters) to the slot's player and starts it. Answers 0
-// for an empty slot or a path that cannot be converted.
+// Hands `path` (ANSI code page, at most 511 characters) to the slot's player and starts it. Answers 1
+// when the player started; 0 for an empty slot, a path that cannot be converted or a medium the player
+// cannot play (no decoder for it, no audio device), which leaves the player stopped and the file free.
 int StartMediaPlayer(MediaSlot* slot, const char* path);
 
 // Stops the slot's player; an empty slot is passed over, and a player that plays nothing is not harmed.

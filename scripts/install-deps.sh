@@ -19,6 +19,13 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   updated=
 fi
 have wine32:i386 || need+=("wine32:i386")
+# Wine's media player control plays through GStreamer, in the architecture of the program that plays:
+# base and good for WAV and MP3, ugly and libav for WMA, WMV and AVI, bad for MPEG's program streams.
+for p in gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav \
+         gstreamer1.0-plugins-bad; do
+  have "$p:amd64" || need+=("$p:amd64")
+  have "$p:i386" || need+=("$p:i386")
+done
 
 if [ ${#need[@]} -gt 0 ]; then
   echo "installing: ${need[*]}"

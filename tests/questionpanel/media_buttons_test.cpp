@@ -1,5 +1,6 @@
 // Play and stop: which item is current and which temporary file exists after each press. The players
-// are released first: Wine's media player crashes in play, and StartMediaPlayer passes over an empty slot.
+// are released first, so that only the files are watched (StartMediaPlayer passes over an empty slot);
+// the shell's media_play_test plays the real player.
 #include <windows.h>
 
 #include <gtest/gtest.h>

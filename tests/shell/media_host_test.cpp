@@ -1,6 +1,6 @@
 // The media host: items written to files under their sniffed names, failures that are not reported as
 // success, the library and COM only for audio and video quizzes, and the real player created and
-// stopped but never played (Wine's player crashes in play).
+// stopped (media_play_test.cpp plays it).
 #include <windows.h>
 
 #include <gtest/gtest.h>
