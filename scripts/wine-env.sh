@@ -35,11 +35,23 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
 fi
 
 mkdir -p "$WINEPREFIX"
+# Wine's media player plays nothing without an audio device. Where the machine has neither a sound card
+# nor a sound server, every Wine process gets ALSA's null device (the sound goes nowhere); a desktop
+# keeps its own sound.
+if [ -z "${ALSA_CONFIG_PATH:-}" ] && ! ls /dev/snd/pcmC* >/dev/null 2>&1 &&
+    [ ! -S "${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/pulse/native" ]; then
+    printf '</usr/share/alsa/alsa.conf>\npcm.!default { type null }\n' >"$WINEPREFIX.alsa.conf"
+    export ALSA_CONFIG_PATH=$WINEPREFIX.alsa.conf
+fi
 # One server for the whole run, kept alive between the test programs (each start would cost seconds).
 wineserver -p >/dev/null 2>&1 || true   # already running: keep it
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # Warns that syswow64's rundll32 cannot start where 32-bit code cannot run: harmless.
     "$JORVO_WINE64" wineboot -i >/dev/null 2>&1 </dev/null || true
+fi
+# A 32-bit film crashes Wine's video renderer when the process gets no OpenGL context: draw with GDI.
+if ! grep -q '^"renderer"="gdi"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$JORVO_WINE64" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /d gdi /f >/dev/null 2>&1 </dev/null || true
 fi
 # Wine's own TrueType fonts (Marlett, Tahoma...) sit in its data folder, from which this Wine loads only
 # the bitmap fonts its registry names: without Marlett the caption buttons show as the letters "0 1 r",
