@@ -2,12 +2,16 @@
 # Makes the media files of the demo quizzes: flags drawn with ImageMagick, French words spoken by
 # espeak-ng, films put together by ffmpeg. The results are committed, so building never needs these
 # tools; run this again only to change the media (Debian: apt-get install imagemagick espeak-ng sox ffmpeg).
+# Usage: sh examples/make_media.sh [pictures] [audio] [video]   (no argument: all three)
 # Every file is kept small: the whole examples folder stays under 2 MB.
 set -eu
 cd "$(dirname "$0")"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+parts=" ${*:-pictures audio video} "
+wanted() { case $parts in *" $1 "*) return 0 ;; esac; return 1; }
 
+if wanted pictures; then
 # --- pictures/: flags, 180 x 120, some PNG and some JPEG (baseline: the player's Windows loader
 # shows no progressive JPEG); each reward is the flag in a round badge.
 vertical() { # FILE COLOUR1 COLOUR2 COLOUR3
@@ -46,7 +50,9 @@ for flag in france italie irlande allemagne pays-bas autriche suede danemark jap
         -strip -interlace none -quality 80 "badge-$flag.jpg"
 done
 cd ..
+fi
 
+if wanted audio; then
 # --- audio/: French words spoken slowly, as small MP3 files (and two WAV files, 8 bits at 11 kHz),
 # plus beeps to count, made by sox.
 say() { # NAME WORD FORMAT
@@ -77,9 +83,12 @@ beeps() { # NAME COUNT
 }
 beeps bips-trois 3
 beeps bips-cinq 5
+fi
 
-# --- video/: three-second films of a shape crossing the screen, 160 x 120, without sound: WMV,
-# AVI (Microsoft MPEG-4 v2) and MPEG-1, the formats every Windows Media Player plays.
+if wanted video; then
+# --- video/: three-second films of a shape crossing the screen, 160 x 120, with a soft hum for a
+# sound track (Wine's player refuses a film with none): WMV with WMA, AVI (Microsoft MPEG-4 v2) with
+# MP3 and MPEG-1 with MPEG audio, the formats every Windows Media Player plays.
 shape() { # NAME DRAW
     convert -size 48x48 xc:none -fill '#FFD23F' -stroke black -strokewidth 2 -draw "$2" "$work/$1.png"
 }
@@ -91,14 +100,15 @@ shape losange 'polygon 24,2 44,24 24,46 4,24'
 shape croix 'polygon 17,4 31,4 31,17 44,17 44,31 31,31 31,44 17,44 17,31 4,31 4,17 17,17'
 film() { # NAME SHAPE FORMAT BACKGROUND
     case $3 in
-    wmv) codec="-c:v wmv2 -b:v 60k" ;;
-    avi) codec="-c:v msmpeg4v2 -b:v 60k" ;;
-    mpg) codec="-c:v mpeg1video -b:v 80k -r 25 -f mpeg" ;;
+    wmv) codec="-c:v wmv2 -b:v 60k -c:a wmav2 -b:a 24k" ;;
+    avi) codec="-c:v msmpeg4v2 -b:v 60k -c:a libmp3lame -b:a 24k" ;;
+    mpg) codec="-c:v mpeg1video -b:v 80k -r 25 -c:a mp2 -b:a 32k -f mpeg" ;;
     esac
     # shellcheck disable=SC2086
     ffmpeg -loglevel error -y -f lavfi -i "color=c=$4:s=160x120:r=15:d=3" -loop 1 -i "$work/$2.png" \
-        -filter_complex "[0][1]overlay=x='-48+t*70':y='36+12*sin(t*4)':shortest=1,format=yuv420p" \
-        -an -map_metadata -1 $codec "video/$1.$3"
+        -f lavfi -i "sine=frequency=220:sample_rate=22050:duration=3" \
+        -filter_complex "[0][1]overlay=x='-48+t*70':y='36+12*sin(t*4)':shortest=1,format=yuv420p[v];[2]volume=0.1[a]" \
+        -map "[v]" -map "[a]" -ac 1 -map_metadata -1 $codec "video/$1.$3"
 }
 film cercle cercle wmv '#1E3A5F'
 film carre carre avi '#2E5E3A'
@@ -106,5 +116,6 @@ film triangle triangle wmv '#5F1E3A'
 film etoile etoile mpg '#1E3A5F'
 film losange losange wmv '#4A3A1E'
 film croix croix avi '#3A1E5F'
+fi
 
 du -sh .
