@@ -11,7 +11,7 @@ out=$root/build/screenshots
 mkdir -p "$out"
 [ -f "$root/build/$preset/examples/jorvo-text.exe" ] ||
     { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null; }
-source scripts/wine-env.sh "$root/build/wineprefix"
+source scripts/wine-env.sh
 loader=$JORVO_WINE64
 [ "$preset" = win32 ] && loader=$JORVO_WINE32
 
