@@ -32,6 +32,7 @@ bash scripts/install-deps.sh
 mkdir -p build
 source scripts/wine-env.sh
 source scripts/wine-window.sh
+trap jorvo_wine_stop EXIT
 jorvo_probe_i686
 if [ "$JORVO_I686" = 1 ]; then
     preset=win32; arch=i686; loader=$JORVO_WINE32
@@ -48,7 +49,7 @@ if [ -n "$quiz" ]; then
     name=$(basename "$quiz" .quiz)
     program=$rundir/$name.exe
     "$root/build/$preset/host-tools/tools/jorvo-maker" pack "$quiz" -o "$program" \
-        --template "$root/build/$preset/shell/jorvo-template-$arch.exe"
+        --template "$root/build/$preset/shell/jorvo-template-$arch.exe" || { rm -rf "$rundir"; exit 1; }
     echo "running your quiz: $program"
     echo "answers file: $rundir/$name.txt"
 elif [ "$what" = studio ]; then
@@ -79,10 +80,7 @@ desktop_pid=$!
 shot=$root/build/screenshot.png
 if jorvo_wait_for_drawn_window "$desktop_pid" Jorvo 120 "$shot"; then
     echo "screenshot: $shot ($preset build)"
-    status=0
 else
     rm -f "$shot"
-    status=1
+    exit 1
 fi
-jorvo_wine_stop
-exit $status

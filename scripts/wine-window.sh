@@ -22,10 +22,19 @@ jorvo_colours() {
     convert "$1" ${2:+-shave "$2"} -format %k info: 2>/dev/null || echo 0
 }
 
+# jorvo_same_picture A B: whether two pictures of one size differ in a few pixels at most (an edit
+# field's caret blinks).
+jorvo_same_picture() {
+    local differ
+    [ -f "$2" ] && [ "$(identify -format %wx%h "$1")" = "$(identify -format %wx%h "$2")" ] || return 1
+    differ=$(compare -metric AE "$1" "$2" null: 2>&1 >/dev/null) || [ $? = 1 ] || return 1
+    [ "${differ%%.*}" -le 64 ] 2>/dev/null
+}
+
 # jorvo_wait_for_drawn_window PID DESKTOP_NAME SECONDS SCREENSHOT: waits until the program started (by the
 # process PID, `explorer /desktop=DESKTOP_NAME,... PROGRAM`) shows its own window in that desktop and has
-# drawn it: the window inside its frame holds more than one colour, and its picture stays the same for a
-# second. Then saves a picture of the whole desktop to SCREENSHOT. Fails, saying why, when that takes
+# drawn it: the window inside its frame holds more than one colour, and its picture stays the same (but for a
+# caret) for a second. Then saves a picture of the whole desktop to SCREENSHOT. Fails, saying why, when that takes
 # longer than SECONDS, when the process ends first, or when the picture is one colour.
 jorvo_wait_for_drawn_window() {
     local pid=$1 name=$2 limit=$3 shot=$4 desktop= window= work same=0 drawn=0
@@ -39,7 +48,7 @@ jorvo_wait_for_drawn_window() {
         elif ! import -window "$window" "ppm:$work/now.ppm" 2>/dev/null; then
             window=   # closed (a window shown only while starting): look again
         else
-            if [ "$(jorvo_colours "$work/now.ppm" 8x30)" -gt 1 ] && cmp -s "$work/now.ppm" "$work/before.ppm"; then
+            if [ "$(jorvo_colours "$work/now.ppm" 8x30)" -gt 1 ] && jorvo_same_picture "$work/now.ppm" "$work/before.ppm"; then
                 same=$((same + 1))
             else
                 same=0
