@@ -1,0 +1,22 @@
+// Texts between the Studio's three forms: Windows-1252 (the quiz and the interface), UTF-8 (paths and
+// messages inside) and UTF-16 (what the Unicode windows and the wide file API take).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+std::wstring WideFrom1252(const std::string& cp1252);
+std::string Cp1252FromWide(const std::wstring& wide); // characters without a code become '?'
+std::wstring WideFromUtf8(const std::string& utf8);
+std::string Utf8FromWide(const std::wstring& wide);
+
+// A control's text, and its text set, in Windows-1252.
+std::string ControlText1252(HWND parent, int id);
+void SetControlText1252(HWND parent, int id, const std::string& cp1252);
+// The same in UTF-8 (file paths).
+std::string ControlTextUtf8(HWND parent, int id);
+void SetControlTextUtf8(HWND parent, int id, const std::string& utf8);
+
+// A message box owned by the Studio's window, texts in Windows-1252.
+int StudioMessage(const std::string& cp1252, UINT flags);
