@@ -12,6 +12,18 @@ int QuestionCountOf(const QuizDocument* document) {
     return document->questionCount > kMaxQuestions ? kMaxQuestions : document->questionCount;
 }
 
+int AcceptedSpellings(const QuizDocument* document, int question, int slot, const char* out[kMaxSpellings]) {
+    const QuestionRecord* record = document->questionAt(question - 1);
+    out[0] = !record ? "" : slot == 2 ? record->answer2 : record->answer1;
+    int count = 1;
+    const ExtraSpellings* extra = document->extraSpellings;
+    if (extra && question >= 1 && question <= kMaxQuestions && (slot == 1 || slot == 2)) {
+        for (int i = 0; i < extra->count[question - 1][slot - 1]; ++i)
+            out[count++] = extra->spelling[question - 1][slot - 1][i];
+    }
+    return count;
+}
+
 void PlaceOfField(const QuizDocument* document, int field, int* question, int* slot) {
     const bool two = AnswersPerQuestionOf(document) == 2;
     *question = two ? (field + 1) / 2 : field;

@@ -27,7 +27,3 @@ struct ExtraSpellings {
 // a NUL byte, fewer or more groups), or when no memory could be had.
 ExtraSpellings* ReadExtraSpellings(const uint8_t* text, size_t length, int questions, int perQuestion);
 void FreeExtraSpellings(ExtraSpellings* spellings);
-
-// The spellings that field `slot` (1 or 2) of question `question` (from 1) accepts, the first from the
-// question's record: their number (at least 1), the texts in `out`.
-int AcceptedSpellings(const QuizDocument* document, int question, int slot, const char* out[kMaxSpellings]);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "judging/field_judging.h"
 #include "quizdata/extra_spellings.h"
 #include "tests/quizdata/fake_resources.h"
 
