@@ -52,7 +52,8 @@ convert() { # SHEET FILTER-OPTIONS OUT
         --convert-to "csv:Text - txt - csv (StarCalc):$2" --outdir "$work/out" "$work/$1.fods" >/dev/null
     mv "$work/out/$1.csv" "$3"
 }
-# Field separator, text delimiter, character set (76 UTF-8, 1252 Windows-1252), as Calc's dialog saves.
-convert capitales 59,34,1252 capitales-libreoffice-1252.csv
+# Field separator, text delimiter, character set (1 Windows-1252, 76 UTF-8: LibreOffice's own numbers),
+# as Calc's dialog saves.
+convert capitales 59,34,1 capitales-libreoffice-1252.csv
 convert capitales 9,34,76 capitales-libreoffice-utf8.tsv
 convert peintres 44,34,76 peintres-libreoffice-utf8.csv

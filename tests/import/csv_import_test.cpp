@@ -83,15 +83,16 @@ TEST(CsvImport, FindsSeparatorHeaderAndEncodingByItself) {
         // Commas in every question of a file without a header: the semicolon is the separator.
         {"Capitale, au nord ?;Oslo\nCapitale, au sud ?;Rome\n", ';', false, "Capitale, au nord ?", "Oslo", 2},
         // UTF-8 with its mark, tab-separated, header words in capitals, accents and the columns shuffled.
-        {"\xEF\xBB\xBFR\xC3\x89PONSE\t  Question \tR\xC3\xA9v\xC3\xA9lation\nLyon\tO\xC3\xB9 ?\tx\n", '\t', true,
-         "O\xF9 ?", "Lyon", 1},
+        {"\xEF\xBB\xBFR\xC3\x89PONSE\t  Question \tR\xC3\xA9v\xC3\xA9lation\nLyon\tO\xC3\xB9 ?\tx\n", '\t',
+         true, "O\xF9 ?", "Lyon", 1},
         // Windows-1252 without a header, a quoted cell holding CR LF and doubled quotes, an empty row.
         {"\"Dit \"\"oui\"\"\r\nou non ?\";Fran\xE7ois\r\n;;\r\n\xC9t\xE9 ?;\xE9t\xE9\r\n", ';', false,
          "Dit \"oui\" ou non ?", "Fran\xE7ois", 2},
         // Old Mac line ends, a header naming an answer column as "answer 1".
         {"Question,Answer 1\rDeux ?,Two\r", ',', true, "Deux ?", "Two", 1},
         // UTF-16 as a spreadsheet saves "Unicode text": little-endian with its mark.
-        {std::string("\xFF\xFEq\0\t\0a\0\n\0\xE9\0\t\0\xE8\0\xE8\0\xE8\0\xE8\0\n\0", 24), '\t', false, "q", "a", 2},
+        {std::string("\xFF\xFEq\0\t\0a\0\n\0\xE9\0\t\0\xE8\0\xE8\0\xE8\0\xE8\0\n\0", 24), '\t', false, "q",
+         "a", 2},
     };
     for (const Layout& l : layouts) {
         const ImportResult r = ImportBytes(l.bytes, false);
@@ -106,16 +107,18 @@ TEST(CsvImport, FindsSeparatorHeaderAndEncodingByItself) {
 
 TEST(CsvImport, NamesWithItsLineWhatTheQuizCannotHold) {
     const std::string answer56(56, 'a');
-    const ImportResult r = ImportBytes("Vrai | faux ?;oui\n"                        // 1
-                                       "Trop long ?;" + answer56 + " | court\n"      // 2
-                                       "Chinois \xE4\xB8\xAD ?;zhong\n"              // 3
-                                       "Pas de r\xC3\xA9ponse ?;\n"                  // 4
-                                       "Quatre;colonnes;x;y\n"                       // 5
-                                       "\"Jamais ferm\xC3\xA9;non\n",                // 6
+    const ImportResult r = ImportBytes("Vrai | faux ?;oui\n" // 1
+                                       "Trop long ?;" +
+                                           answer56 +
+                                           " | court\n"                     // 2
+                                           "Chinois \xE4\xB8\xAD ?;zhong\n" // 3
+                                           "Pas de r\xC3\xA9ponse ?;\n"     // 4
+                                           "Quatre;colonnes;x;y\n"          // 5
+                                           "\"Jamais ferm\xC3\xA9;non\n",   // 6
                                        false);
     ASSERT_EQ(r.read.size(), 1u) << AllNotes(r);
     const QuizContent& quiz = r.read[0].content;
-    ASSERT_EQ(quiz.questions.size(), 5u) << AllNotes(r);
+    ASSERT_EQ(quiz.questions.size(), 4u) << AllNotes(r);
     EXPECT_EQ(quiz.questions[0].questionText, "Vrai / faux ?");
     EXPECT_EQ(quiz.questions[1].answer1, "court");
     EXPECT_EQ(quiz.questions[2].questionText, "Chinois ? ?");

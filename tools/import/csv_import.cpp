@@ -14,11 +14,11 @@ const struct {
     const char* word;
     Column column;
 } kHeaderWords[] = {
-    {"question", kQuestion},   {"questions", kQuestion}, {"reponse", kAnswer},     {"reponse1", kAnswer},
-    {"answer", kAnswer},       {"answer1", kAnswer},     {"reponses", kAnswer},    {"answers", kAnswer},
-    {"reponse2", kAnswer2},    {"answer2", kAnswer2},    {"revelation", kReveal},  {"reveal", kReveal},
-    {"image", kMedia},         {"son", kMedia},          {"film", kMedia},         {"media", kMedia},
-    {"picture", kMedia},       {"sound", kMedia},        {"video", kMedia},        {"recompense", kReward},
+    {"question", kQuestion}, {"questions", kQuestion}, {"reponse", kAnswer},    {"reponse1", kAnswer},
+    {"answer", kAnswer},     {"answer1", kAnswer},     {"reponses", kAnswer},   {"answers", kAnswer},
+    {"reponse2", kAnswer2},  {"answer2", kAnswer2},    {"revelation", kReveal}, {"reveal", kReveal},
+    {"image", kMedia},       {"son", kMedia},          {"film", kMedia},        {"media", kMedia},
+    {"picture", kMedia},     {"sound", kMedia},        {"video", kMedia},       {"recompense", kReward},
     {"reward", kReward},
 };
 
@@ -66,8 +66,8 @@ void ReadHeader(const CsvRecord& header, int (&cellOf)[kColumns], ImportedQuiz* 
             if (!name.empty()) quiz->notes.push_back({header.line, which + " is not carried over"});
         } else if (cellOf[column] >= 0) {
             quiz->notes.push_back({header.line, which + " is not carried over: column " +
-                                                    std::to_string(cellOf[column] + 1) + " already gives the " +
-                                                    kColumnNames[column]});
+                                                    std::to_string(cellOf[column] + 1) +
+                                                    " already gives the " + kColumnNames[column]});
         } else {
             cellOf[column] = static_cast<int>(i);
         }
@@ -110,7 +110,8 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
     int cellOf[kColumns] = {0, 1, 2, -1, -1, -1};
     size_t first = 0;
     const CsvRecord& top = records[0];
-    layout->header = CountKnownNames(top.cells) >= 2 || (!top.cells.empty() && CsvColumnNamed(top.cells[0]) == kQuestion);
+    layout->header =
+        CountKnownNames(top.cells) >= 2 || (!top.cells.empty() && CsvColumnNamed(top.cells[0]) == kQuestion);
     if (layout->header) {
         for (int& cell : cellOf)
             cell = -1;
@@ -118,8 +119,8 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
         first = 1;
         for (int column : {kQuestion, kAnswer})
             if (cellOf[column] < 0) {
-                quiz->notes.push_back({top.line, std::string("the header row names no ") + kColumnNames[column] +
-                                                     " column: nothing was imported"});
+                quiz->notes.push_back({top.line, std::string("the header row names no ") +
+                                                     kColumnNames[column] + " column: nothing was imported"});
                 return;
             }
     }
@@ -133,7 +134,7 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
         const auto cell = [&](Column column) {
             const int at = cellOf[column];
             return at >= 0 && static_cast<size_t>(at) < record.cells.size() ? Trim(record.cells[at])
-                                                                             : std::string();
+                                                                            : std::string();
         };
         ImportedQuestion question;
         question.line = record.line;
@@ -147,9 +148,10 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
         if (layout->header || extraNoted) continue;
         for (size_t i = used; i < record.cells.size(); ++i)
             if (!Trim(record.cells[i]).empty()) {
-                quiz->notes.push_back({record.line, "column " + std::to_string(i + 1) +
-                                                        " and those after it are not carried over: without a "
-                                                        "header row the columns are question; answer; answer 2"});
+                quiz->notes.push_back(
+                    {record.line, "column " + std::to_string(i + 1) +
+                                      " and those after it are not carried over: without a "
+                                      "header row the columns are question; answer; answer 2"});
                 extraNoted = true;
                 break;
             }

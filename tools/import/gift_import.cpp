@@ -87,22 +87,35 @@ bool StripHtml(std::string* text) {
     static const struct {
         const char* entity;
         const char* text;
-    } kEntities[] = {{"&amp;", "&"},  {"&lt;", "<"},   {"&gt;", ">"},          {"&quot;", "\""},
-                     {"&#39;", "'"},  {"&apos;", "'"}, {"&nbsp;", "\xC2\xA0"}, {"&eacute;", "\xC3\xA9"},
-                     {"&egrave;", "\xC3\xA8"}, {"&agrave;", "\xC3\xA0"}, {"&ccedil;", "\xC3\xA7"}};
+    } kEntities[] = {{"&amp;", "&"},
+                     {"&lt;", "<"},
+                     {"&gt;", ">"},
+                     {"&quot;", "\""},
+                     {"&#39;", "'"},
+                     {"&apos;", "'"},
+                     {"&nbsp;", "\xC2\xA0"},
+                     {"&eacute;", "\xC3\xA9"},
+                     {"&egrave;", "\xC3\xA8"},
+                     {"&agrave;", "\xC3\xA0"},
+                     {"&ccedil;", "\xC3\xA7"}};
     std::string out;
     bool changed = false;
     for (size_t i = 0; i < text->size(); ++i) {
         const char c = (*text)[i];
         const char next = i + 1 < text->size() ? (*text)[i + 1] : '\0';
-        const bool tag = c == '<' && (std::isalpha(static_cast<unsigned char>(next)) || next == '/' || next == '!');
+        const bool tag =
+            c == '<' && (std::isalpha(static_cast<unsigned char>(next)) || next == '/' || next == '!');
         const size_t close = tag ? text->find('>', i) : std::string::npos;
         if (close != std::string::npos) {
             // Tags that break a line leave a space; inline ones join their text.
             std::string name;
-            for (size_t j = i + 1; j < close && (std::isalpha(static_cast<unsigned char>((*text)[j])) || (*text)[j] == '/'); ++j)
-                if ((*text)[j] != '/') name.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>((*text)[j]))));
-            if (name == "br" || name == "p" || name == "div" || name == "li" || name == "td") out.push_back(' ');
+            for (size_t j = i + 1;
+                 j < close && (std::isalpha(static_cast<unsigned char>((*text)[j])) || (*text)[j] == '/');
+                 ++j)
+                if ((*text)[j] != '/')
+                    name.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>((*text)[j]))));
+            if (name == "br" || name == "p" || name == "div" || name == "li" || name == "td")
+                out.push_back(' ');
             i = close;
             changed = true;
             continue;
@@ -156,7 +169,8 @@ void ReadAnswers(const Reader& r, const std::string& block, size_t offset, Impor
     size_t at = FindUnescaped(block, "=", 0);
     while (at != std::string::npos) {
         const size_t next = FindUnescaped(block, "=", at + 1);
-        std::string answer = block.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
+        std::string answer =
+            block.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
         const size_t where = offset + at;
         const size_t feedback = FindUnescaped(answer, "#", 0);
         std::string weight;
@@ -168,7 +182,8 @@ void ReadAnswers(const Reader& r, const std::string& block, size_t offset, Impor
                 answer.erase(0, end + 1);
             }
         }
-        const std::string text = CollapseSpaces(Unescape(Trim(answer.substr(0, FindUnescaped(answer, "#", 0)))));
+        const std::string text =
+            CollapseSpaces(Unescape(Trim(answer.substr(0, FindUnescaped(answer, "#", 0)))));
         at = next;
         if (text.empty()) continue;
         if (FindUnescaped(answer, "#", 0) != std::string::npos)
@@ -217,7 +232,8 @@ void ReadQuestion(const Chunk& chunk, ImportedQuiz* quiz) {
     }
     const size_t close = FindUnescaped(text, "}", open + 1);
     if (close == std::string::npos) {
-        r.Note(open, "the answers of " + name + " open with '{' but never close: the question is not carried over");
+        r.Note(open,
+               "the answers of " + name + " open with '{' but never close: the question is not carried over");
         return;
     }
     std::string block = text.substr(open + 1, close - open - 1);
@@ -229,7 +245,8 @@ void ReadQuestion(const Chunk& chunk, ImportedQuiz* quiz) {
     const char* kind = OtherKind(block);
     if (*kind) {
         if (!std::strcmp(kind, "unknown"))
-            r.Note(open, "the answers of " + name + " start with neither '=' nor '~': the question is not carried over");
+            r.Note(open, "the answers of " + name +
+                             " start with neither '=' nor '~': the question is not carried over");
         else
             r.Note(open, "the " + std::string(kind) + " question " + name + " is not carried over");
         return;
@@ -315,8 +332,10 @@ bool LooksLikeGift(const std::string& utf8) {
         const size_t open = FindUnescaped(line, "{", 0);
         if (open == std::string::npos) continue;
         const size_t close = FindUnescaped(line, "}", open);
-        const std::string block = Trim(line.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1));
-        if (block.empty() ? close != std::string::npos : std::string("=~#").find(block[0]) != std::string::npos)
+        const std::string block =
+            Trim(line.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1));
+        if (block.empty() ? close != std::string::npos
+                          : std::string("=~#").find(block[0]) != std::string::npos)
             return true;
         const std::string head = Upper(block);
         if (close != std::string::npos && (head == "T" || head == "F" || head == "TRUE" || head == "FALSE"))

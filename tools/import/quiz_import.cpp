@@ -69,7 +69,8 @@ std::string FitText(const Fitter& f, const std::string& what, const std::string&
     }
     std::string lacking;
     text = ToCp1252(Trim(text), &lacking);
-    if (!lacking.empty()) f.Note("the " + what + " holds " + lacking + ", which the player cannot show: written '?'");
+    if (!lacking.empty())
+        f.Note("the " + what + " holds " + lacking + ", which the player cannot show: written '?'");
     if (text.find('|') != std::string::npos) {
         f.Note("the " + what + " holds '|', which the player's data keeps for itself: written '/'");
         std::replace(text.begin(), text.end(), '|', '/');
@@ -93,12 +94,14 @@ std::vector<std::string> FitSpellings(const Fitter& f, const std::vector<std::st
         std::string cp1252, problem;
         if (typed.empty()) continue;
         if (!Utf8ToCp1252(typed, &cp1252, &problem))
-            f.Note("the answer '" + spelling + "' is not carried over: " + problem + ", which no player can type");
+            f.Note("the answer '" + spelling + "' is not carried over: " + problem +
+                   ", which no player can type");
         else if (cp1252.find('|') != std::string::npos)
             f.Note("the answer '" + spelling + "' is not carried over: it holds '|', which an answer cannot");
         else if (cp1252.size() > kLongestAnswer)
-            f.Note("the answer '" + spelling + "' is not carried over: it is " + std::to_string(cp1252.size()) +
-                   " characters long, and an answer field takes " + std::to_string(kLongestAnswer));
+            f.Note("the answer '" + spelling + "' is not carried over: it is " +
+                   std::to_string(cp1252.size()) + " characters long, and an answer field takes " +
+                   std::to_string(kLongestAnswer));
         else if (std::find(kept.begin(), kept.end(), cp1252) == kept.end())
             kept.push_back(cp1252);
     }
@@ -159,10 +162,14 @@ bool FitQuestion(const ImportedQuestion& q, const QuizShape& shape, const Import
         return false;
     }
     if (shape.kind == 0) {
-        if (!q.answer2.empty()) f.Note("the second answer is not carried over: a text list has one answer per question");
+        if (!q.answer2.empty())
+            f.Note("the second answer is not carried over: a text list has one answer per question");
         if (!q.reveal.empty()) f.Note("the reveal text is not carried over: a text list shows none");
-        if (!q.media.empty()) f.Note("the file " + q.media + " is not carried over: most questions have none, so the quiz is a text list");
-        if (!q.reward.empty()) f.Note("the reward " + q.reward + " is not carried over: a text list shows no picture");
+        if (!q.media.empty())
+            f.Note("the file " + q.media +
+                   " is not carried over: most questions have none, so the quiz is a text list");
+        if (!q.reward.empty())
+            f.Note("the reward " + q.reward + " is not carried over: a text list shows no picture");
         out->content.answer1 = out->answer[0];
         return true;
     }
@@ -172,7 +179,9 @@ bool FitQuestion(const ImportedQuestion& q, const QuizShape& shape, const Import
         return false;
     }
     const MediaKind kind = settings.mediaKind ? settings.mediaKind(q.media) : MediaKind::Unknown;
-    const MediaKind wanted = shape.kind == 1 ? MediaKind::Picture : shape.kind == 2 ? MediaKind::Sound : MediaKind::Film;
+    const MediaKind wanted = shape.kind == 1   ? MediaKind::Picture
+                             : shape.kind == 2 ? MediaKind::Sound
+                                               : MediaKind::Film;
     if (kind != MediaKind::Unknown && kind != wanted) {
         f.Note("the question with " + q.media + " is not carried over: it is " + DescribeMediaKind(kind) +
                ", and this quiz's questions have " + DescribeMediaKind(wanted) + " each");
@@ -251,7 +260,8 @@ void BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         questions.resize(kMostQuestions);
     }
     const Fitter titleFitter{notes, 0};
-    const std::string title = FitText(titleFitter, "title", quiz.title.empty() ? settings.title : quiz.title, kLongestText);
+    const std::string title =
+        FitText(titleFitter, "title", quiz.title.empty() ? settings.title : quiz.title, kLongestText);
     // Parts as even as they can be: 100 questions make two quizzes of 50, not 96 and 4.
     size_t first = 0;
     for (size_t part = 0; part < parts; ++part) {

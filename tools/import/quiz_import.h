@@ -18,7 +18,7 @@ struct ImportSettings {
 };
 
 struct ImportedSource {
-    std::string text;  // the quiz source, UTF-8
+    std::string text; // the quiz source, UTF-8
     size_t questions = 0;
     int firstLine = 0; // the imported file's lines of its first and last questions
     int lastLine = 0;

@@ -48,11 +48,18 @@ void MoveMediaPaths(const fs::path& from, const fs::path& to, ImportedQuiz* quiz
     const fs::path fromDir = fs::absolute(from, error).parent_path().lexically_normal();
     const fs::path toDir = fs::absolute(to, error).parent_path().lexically_normal();
     if (error || fromDir == toDir) return;
+    const auto top = [](const fs::path& dir) {
+        auto part = dir.relative_path().begin();
+        return part == dir.relative_path().end() ? fs::path() : *part;
+    };
+    const bool sharesTop = top(fromDir) == top(toDir) && fromDir.root_name() == toDir.root_name();
     for (ImportedQuestion& q : quiz->questions)
         for (std::string* file : {&q.media, &q.reward}) {
             if (file->empty() || fs::path(*file).is_absolute()) continue;
-            const fs::path moved = (fromDir / fs::path(*file)).lexically_normal().lexically_relative(toDir);
-            if (!moved.empty()) *file = moved.generic_string();
+            const fs::path whole = (fromDir / fs::path(*file)).lexically_normal();
+            const fs::path moved = whole.lexically_relative(toDir);
+            // Folders that share nothing but the root are better named from it.
+            *file = (moved.empty() || !sharesTop ? whole : moved).generic_string();
         }
 }
 
@@ -78,7 +85,8 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
         return Fail(in + ": " + error);
 
     const std::string extension = Lower(fs::path(in).extension().string());
-    const bool gift = extension == ".gift" || (extension != ".csv" && extension != ".tsv" && LooksLikeGift(text));
+    const bool gift =
+        extension == ".gift" || (extension != ".csv" && extension != ".tsv" && LooksLikeGift(text));
     ImportedQuiz quiz;
     std::string format;
     if (gift) {
@@ -87,7 +95,8 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
     } else {
         CsvLayout layout;
         ImportCsv(text, &quiz, &layout);
-        format = std::string("CSV, separator ") + (layout.separator == '\t' ? "tab" : std::string(1, layout.separator)) +
+        format = std::string("CSV, separator ") +
+                 (layout.separator == '\t' ? "tab" : "'" + std::string(1, layout.separator) + "'") +
                  (layout.header ? ", header row" : ", no header row");
     }
     std::printf("%s: %s, %s\n", in.c_str(), format.c_str(), DescribeTextEncoding(encoding));
@@ -113,7 +122,8 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
     std::error_code same;
     if (fs::equivalent(in, out, same)) return Fail(out + " is the file being imported");
     for (const std::string& name : names)
-        if (!force && fs::exists(name)) return Fail(name + " exists: nothing was written (--force writes over it)");
+        if (!force && fs::exists(name))
+            return Fail(name + " exists: nothing was written (--force writes over it)");
     for (size_t i = 0; i < sources.size(); ++i) {
         if (!WriteFileAtomically(names[i], ByteVector(sources[i].text.begin(), sources[i].text.end())))
             return Fail("cannot write " + names[i]);
@@ -138,7 +148,8 @@ int RunImportCommand(int argc, char** argv) {
         else if (in.empty() && argv[i][0] != '-')
             in = argv[i];
         else
-            return std::fprintf(stderr, "jorvo-maker import: unexpected argument '%s'\n%s", argv[i], kUsage), 2;
+            return std::fprintf(stderr, "jorvo-maker import: unexpected argument '%s'\n%s", argv[i], kUsage),
+                   2;
     }
     if (in.empty() || out.empty()) return std::fprintf(stderr, "%s", kUsage), 2;
     return Import(in, out, force, split) ? 0 : 1;
