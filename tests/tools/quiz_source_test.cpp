@@ -2,7 +2,7 @@
 // written with escapes.
 #include <gtest/gtest.h>
 
-#include "tools/quiz_source.h"
+#include "tools/source/quiz_source.h"
 
 namespace {
 
