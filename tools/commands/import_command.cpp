@@ -34,7 +34,7 @@ std::string Lower(std::string text) {
 
 // The first bytes of a media file, enough to tell what it holds; empty when it cannot be read.
 MediaKind SniffFile(const fs::path& path) {
-    FILE* file = std::fopen(path.string().c_str(), "rb");
+    FILE* file = std::fopen(path.u8string().c_str(), "rb");
     if (!file) return MediaKind::Unknown;
     ByteVector head(65536);
     head.resize(std::fread(head.data(), 1, head.size(), file));
@@ -55,25 +55,47 @@ void MoveMediaPaths(const fs::path& from, const fs::path& to, ImportedQuiz* quiz
     const bool sharesTop = top(fromDir) == top(toDir) && fromDir.root_name() == toDir.root_name();
     for (ImportedQuestion& q : quiz->questions)
         for (std::string* file : {&q.media, &q.reward}) {
-            if (file->empty() || fs::path(*file).is_absolute()) continue;
-            const fs::path whole = (fromDir / fs::path(*file)).lexically_normal();
+            if (file->empty() || fs::u8path(*file).is_absolute()) continue;
+            const fs::path whole = (fromDir / fs::u8path(*file)).lexically_normal();
             const fs::path moved = whole.lexically_relative(toDir);
             // Folders that share nothing but the root are better named from it.
-            *file = (moved.empty() || !sharesTop ? whole : moved).generic_string();
+            *file = (moved.empty() || !sharesTop ? whole : moved).generic_u8string();
         }
 }
 
 // QUIZ.quiz, or QUIZ-1.quiz, QUIZ-2.quiz, ... for several sources.
 std::vector<std::string> OutputNames(const std::string& out, size_t count) {
     if (count == 1) return {out};
-    const fs::path path(out);
+    const fs::path path = fs::u8path(out);
     std::vector<std::string> names;
     for (size_t i = 1; i <= count; ++i) {
         fs::path name = path;
-        name.replace_filename(path.stem().string() + "-" + std::to_string(i) + path.extension().string());
-        names.push_back(name.string());
+        name.replace_filename(
+            fs::u8path(path.stem().u8string() + "-" + std::to_string(i) + path.extension().u8string()));
+        names.push_back(name.u8string());
     }
     return names;
+}
+
+// Every source, or none when one of them may not be written.
+bool WriteSources(const std::string& in, const std::string& out, const std::vector<ImportedSource>& sources,
+                  bool force) {
+    if (sources.empty()) return Fail("no question of " + in + " could be carried over: nothing was written");
+
+    const std::vector<std::string> names = OutputNames(out, sources.size());
+    std::error_code same;
+    if (fs::equivalent(fs::u8path(in), fs::u8path(out), same))
+        return Fail(out + " is the file being imported");
+    for (const std::string& name : names)
+        if (!force && fs::exists(fs::u8path(name)))
+            return Fail(name + " exists: nothing was written (--force writes over it)");
+    for (size_t i = 0; i < sources.size(); ++i) {
+        if (!WriteFileAtomically(names[i], ByteVector(sources[i].text.begin(), sources[i].text.end())))
+            return Fail("cannot write " + names[i]);
+        std::printf("%s: %zu questions, from lines %d to %d\n", names[i].c_str(), sources[i].questions,
+                    sources[i].firstLine, sources[i].lastLine);
+    }
+    return true;
 }
 
 bool Import(const std::string& in, const std::string& out, bool force, bool split) {
@@ -84,7 +106,7 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
     if (!DecodeImportedText(std::string(bytes.begin(), bytes.end()), &text, &encoding, &error))
         return Fail(in + ": " + error);
 
-    const std::string extension = Lower(fs::path(in).extension().string());
+    const std::string extension = Lower(fs::u8path(in).extension().u8string());
     const bool gift =
         extension == ".gift" || (extension != ".csv" && extension != ".tsv" && LooksLikeGift(text));
     ImportedQuiz quiz;
@@ -100,37 +122,25 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
                  (layout.header ? ", header row" : ", no header row");
     }
     std::printf("%s: %s, %s\n", in.c_str(), format.c_str(), DescribeTextEncoding(encoding));
-    MoveMediaPaths(in, out, &quiz);
+    MoveMediaPaths(fs::u8path(in), fs::u8path(out), &quiz);
 
     ImportSettings settings;
-    settings.title = fs::path(in).stem().string();
-    settings.heading = "Imported from " + fs::path(in).filename().string() + " by jorvo-maker import.";
+    settings.title = fs::u8path(in).stem().u8string();
+    settings.heading = "Imported from " + fs::u8path(in).filename().u8string() + " by jorvo-maker import.";
     settings.split = split;
-    const fs::path sourceDir = fs::path(out).parent_path();
-    settings.mediaKind = [&](const std::string& file) { return SniffFile(sourceDir / fs::path(file)); };
+    const fs::path sourceDir = fs::u8path(out).parent_path();
+    settings.mediaKind = [&](const std::string& file) { return SniffFile(sourceDir / fs::u8path(file)); };
     std::vector<ImportedSource> sources;
     std::vector<SourceMessage> notes = quiz.notes;
     BuildImportedSources(quiz, settings, &sources, &notes);
     std::stable_sort(notes.begin(), notes.end(),
                      [](const SourceMessage& a, const SourceMessage& b) { return a.line < b.line; });
+    const bool written = WriteSources(in, out, sources, force);
+    std::fflush(stdout); // the notes come after what was written
     for (const SourceMessage& note : notes)
         std::fprintf(stderr, "%s%s%s: %s\n", in.c_str(), note.line ? ":" : "",
                      note.line ? std::to_string(note.line).c_str() : "", note.text.c_str());
-    if (sources.empty()) return Fail("no question of " + in + " could be carried over: nothing was written");
-
-    const std::vector<std::string> names = OutputNames(out, sources.size());
-    std::error_code same;
-    if (fs::equivalent(in, out, same)) return Fail(out + " is the file being imported");
-    for (const std::string& name : names)
-        if (!force && fs::exists(name))
-            return Fail(name + " exists: nothing was written (--force writes over it)");
-    for (size_t i = 0; i < sources.size(); ++i) {
-        if (!WriteFileAtomically(names[i], ByteVector(sources[i].text.begin(), sources[i].text.end())))
-            return Fail("cannot write " + names[i]);
-        std::printf("%s: %zu questions, from lines %d to %d\n", names[i].c_str(), sources[i].questions,
-                    sources[i].firstLine, sources[i].lastLine);
-    }
-    return true;
+    return written;
 }
 
 } // namespace

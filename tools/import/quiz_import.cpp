@@ -218,7 +218,7 @@ void AddReaderMessages(const std::vector<SourceMessage>& messages, const QuizSou
         int line = 0;
         for (size_t i = 0; i < read.media.size() && first + i < questions.size(); ++i)
             if (m.line >= read.media[i].line) line = questions[first + i].line;
-        notes->push_back({line, std::string(kind) + m.text});
+        notes->push_back({line, std::string(kind) + (line ? "" : "in the written source, ") + m.text});
     }
 }
 
