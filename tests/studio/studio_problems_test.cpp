@@ -51,7 +51,8 @@ TEST(StudioProblems, EachProblemNamesItsQuestionAndField) {
     } cases[] = {
         {"no answer", [](StudioDocument* d) { d->source.content.questions[1].answer1.clear(); }, true, 2,
          StudioField::Question},
-        {"a bar in an answer", [](StudioDocument* d) { d->source.content.questions[2].answer1 = "a|b"; }, true, 3,
+        {"an answer too long to type",
+         [](StudioDocument* d) { d->source.content.questions[2].answer1 = std::string(56, 'a'); }, true, 3,
          StudioField::Answer1},
         {"a short answer", [](StudioDocument* d) { d->source.content.questions[0].answer1 = "ab"; }, false, 1,
          StudioField::Answer1},

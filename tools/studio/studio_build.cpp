@@ -72,6 +72,7 @@ std::string SuggestedProgramName() {
 }
 
 std::string AskWhereToBuild(HWND window) {
+    if (studioChoiceHook) return studioChoiceHook("build");
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring start = WideFromUtf8(SuggestedProgramName());
     if (start.size() < file.size()) std::copy(start.begin(), start.end(), file.begin());

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "judging/text_ops.h"
+#include "quizdata/extra_spellings.h"
 #include "quizdata/quiz_document.h"
 #include "tools/studio/studio_ids.h"
 #include "tools/studio/studio_state.h"
@@ -25,6 +26,9 @@ constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kList = WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
 
 // In tab order: each label stands just before its field, so that its mnemonic reaches the field.
+// An answer field holds every spelling of its answer, " | " between them.
+constexpr int kAnswerFieldLimit = kMaxSpellingsLength + 3 * (kMaxSpellings - 1);
+
 const ControlSpec kControls[] = {
     {kTitleLabel, L"Static", "&Titre :", kLabel, 0},
     {kTitleEdit, L"Edit", "", kEdit, kTextSize - 1},
@@ -57,9 +61,9 @@ const ControlSpec kControls[] = {
     {kQuestionTextLabel, L"Static", "\xC9non&c\xE9 :", kLabel, 0},
     {kQuestionTextEdit, L"Edit", "", kEdit, kTextSize - 1},
     {kAnswer1Label, L"Static", "R\xE9ponse &1 :", kLabel, 0},
-    {kAnswer1Edit, L"Edit", "", kEdit, kMaxAnswerLength},
+    {kAnswer1Edit, L"Edit", "", kEdit, kAnswerFieldLimit},
     {kAnswer2Label, L"Static", "R\xE9ponse &2 :", kLabel, 0},
-    {kAnswer2Edit, L"Edit", "", kEdit, kMaxAnswerLength},
+    {kAnswer2Edit, L"Edit", "", kEdit, kAnswerFieldLimit},
     {kRevealLabel, L"Static", "Texte r\xE9&v\xE9l\xE9 :", kLabel, 0},
     {kRevealEdit, L"Edit", "", kEdit, kTextSize - 1},
     {kMediaLabel, L"Static", "Fic&hier :", kLabel, 0},
@@ -125,8 +129,11 @@ void Enable(HWND window, int id, bool enabled) {
 void CreateStudioControls(HWND window) {
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (const ControlSpec& spec : kControls) {
-        HWND control = CreateWindowExW(spec.className == WC_LISTVIEWW ? 0 : 0, spec.className,
-                                       WideFrom1252(spec.text).c_str(), WS_CHILD | WS_VISIBLE | spec.style, 0, 0,
+        // Fields and lists sunk into the window, as the system's own dialogs draw them.
+        const bool sunk = (spec.style & WS_BORDER) && spec.id != kColourSample && spec.id != kThumbnail;
+        const DWORD style = sunk ? spec.style & ~WS_BORDER : spec.style;
+        HWND control = CreateWindowExW(sunk ? WS_EX_CLIENTEDGE : 0, spec.className,
+                                       WideFrom1252(spec.text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
                                        10, 10, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                                        GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -211,7 +218,8 @@ void EnableStudioFields(HWND window) {
     const bool reveals = media && quiz.revealMode >= 2 && quiz.revealMode <= 4;
     Enable(window, kLabel1Edit, media && twoAnswers);
     Enable(window, kLabel2Edit, media && twoAnswers);
-    for (int id : {kQuestionTextEdit, kAnswer1Edit, kTryEdit, kCommandDelete, kCommandUp, kCommandDown})
+    for (int id : {int(kQuestionTextEdit), int(kAnswer1Edit), int(kTryEdit), int(kCommandDelete), int(kCommandUp),
+                   int(kCommandDown)})
         Enable(window, id, selected);
     Enable(window, kAnswer2Edit, selected && twoAnswers);
     Enable(window, kRevealEdit, selected && reveals);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "judging/verdict.h"
+#include "tools/source/answer_spellings.h"
 #include "media/picture_loader.h"
 #include "media/png/png_decoder.h"
 #include "media/png_picture.h"
@@ -28,6 +29,19 @@ QuestionMedia* SelectedMedia() {
     return at >= 0 && at < static_cast<int>(media.size()) ? &media[at] : nullptr;
 }
 
+// An answer field's text: every spelling it accepts, as the source writes them ("Londres | London").
+std::string SpellingsText(const std::string& first, const std::vector<std::string>& others) {
+    std::vector<std::string> spellings{first};
+    spellings.insert(spellings.end(), others.begin(), others.end());
+    return JoinSpellings(spellings);
+}
+
+void TakeSpellings(const std::string& text, std::string* first, std::vector<std::string>* others) {
+    std::vector<std::string> spellings = SplitSpellings(text);
+    *first = spellings.empty() ? std::string() : spellings.front();
+    others->assign(spellings.empty() ? spellings.end() : spellings.begin() + 1, spellings.end());
+}
+
 std::string FileNameOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -43,8 +57,8 @@ void SetCell(HWND list, int row, int column, const std::wstring& text) {
 void ShowQuestionRow(HWND list, int row) {
     const QuizContent& quiz = studioDocument->source.content;
     const QuestionContent& question = quiz.questions[row];
-    std::string answers = question.answer1;
-    if (quiz.answersPerQuestion == 2) answers += " / " + question.answer2;
+    std::string answers = SpellingsText(question.answer1, question.extraSpellings1);
+    if (quiz.answersPerQuestion == 2) answers += " / " + SpellingsText(question.answer2, question.extraSpellings2);
     SetCell(list, row, 0, std::to_wstring(row + 1));
     SetCell(list, row, 2, WideFrom1252(question.questionText));
     SetCell(list, row, 3, WideFrom1252(answers));
@@ -134,8 +148,8 @@ bool TakeQuestionField(HWND window, int id) {
     if (!question) return false;
     switch (id) {
     case kQuestionTextEdit: question->questionText = ControlText1252(window, id); return true;
-    case kAnswer1Edit: question->answer1 = ControlText1252(window, id); return true;
-    case kAnswer2Edit: question->answer2 = ControlText1252(window, id); return true;
+    case kAnswer1Edit: TakeSpellings(ControlText1252(window, id), &question->answer1, &question->extraSpellings1); return true;
+    case kAnswer2Edit: TakeSpellings(ControlText1252(window, id), &question->answer2, &question->extraSpellings2); return true;
     case kRevealEdit: question->revealText = ControlText1252(window, id); return true;
     case kMediaEdit: media->picture = ControlTextUtf8(window, id); return true;
     case kRewardEdit: media->reward = ControlTextUtf8(window, id); return true;
@@ -241,8 +255,8 @@ void ShowSelectedQuestion(HWND window) {
     const QuestionMedia* media = SelectedMedia();
     fillingControls = true;
     SetControlText1252(window, kQuestionTextEdit, question ? question->questionText : "");
-    SetControlText1252(window, kAnswer1Edit, question ? question->answer1 : "");
-    SetControlText1252(window, kAnswer2Edit, question ? question->answer2 : "");
+    SetControlText1252(window, kAnswer1Edit, question ? SpellingsText(question->answer1, question->extraSpellings1) : "");
+    SetControlText1252(window, kAnswer2Edit, question ? SpellingsText(question->answer2, question->extraSpellings2) : "");
     SetControlText1252(window, kRevealEdit, question ? question->revealText : "");
     SetControlTextUtf8(window, kMediaEdit, media ? media->picture : "");
     SetControlTextUtf8(window, kRewardEdit, media ? media->reward : "");
@@ -311,6 +325,14 @@ void GoToProblem(HWND window, int row) {
 void JudgeTriedAnswer(HWND window) {
     const QuestionContent* question = SelectedQuestion();
     const std::string typed = ControlText1252(window, kTryEdit);
-    const char* verdict = question ? DecideVerdict(question->answer1.c_str(), typed.c_str()) : kVerdictEmpty;
+    std::vector<const char*> spellings;
+    if (question) {
+        spellings.push_back(question->answer1.c_str());
+        for (const std::string& spelling : question->extraSpellings1)
+            spellings.push_back(spelling.c_str());
+    }
+    const char* verdict = question ? DecideVerdictAmong(spellings.data(), static_cast<int>(spellings.size()),
+                                                         typed.c_str())
+                                   : kVerdictEmpty;
     SetControlText1252(window, kTryVerdict, verdict);
 }

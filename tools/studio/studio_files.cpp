@@ -30,8 +30,9 @@ std::string LowerExtension(const std::string& path) {
 }
 
 // The open or save dialog; empty when the author cancels.
-std::string AskForFile(HWND window, bool save, const wchar_t* filter, const wchar_t* extension,
-                       const std::string& suggested) {
+std::string AskForFile(HWND window, const char* purpose, bool save, const wchar_t* filter,
+                       const wchar_t* extension, const std::string& suggested) {
+    if (studioChoiceHook) return studioChoiceHook(purpose);
     std::vector<wchar_t> file(32768, L'\0');
     const std::wstring start = WideFromUtf8(suggested);
     if (start.size() < file.size()) std::copy(start.begin(), start.end(), file.begin());
@@ -50,6 +51,7 @@ std::string AskForFile(HWND window, bool save, const wchar_t* filter, const wcha
 
 // A folder the author picks for an unpacked program; empty when cancelled.
 std::string AskForFolder(HWND window, const std::string& prompt) {
+    if (studioChoiceHook) return studioChoiceHook("folder");
     const std::wstring title = WideFrom1252(prompt);
     BROWSEINFOW browse{};
     browse.hwndOwner = window;
@@ -167,13 +169,13 @@ void NewQuiz(HWND window) {
 
 void OpenQuizDialog(HWND window) {
     if (!ConfirmDiscard(window)) return;
-    const std::string path = AskForFile(window, false, kQuizFilter, L"quiz", "");
+    const std::string path = AskForFile(window, "open", false, kQuizFilter, L"quiz", "");
     if (!path.empty()) OpenSource(window, path);
 }
 
 void OpenProgramDialog(HWND window) {
     if (!ConfirmDiscard(window)) return;
-    const std::string path = AskForFile(window, false, kProgramFilter, L"exe", "");
+    const std::string path = AskForFile(window, "program", false, kProgramFilter, L"exe", "");
     if (!path.empty()) OpenProgram(window, path);
 }
 
@@ -191,7 +193,7 @@ bool SaveQuiz(HWND window) {
 }
 
 bool SaveQuizAs(HWND window) {
-    const std::string path = AskForFile(window, true, kQuizFilter, L"quiz", studioDocument->path);
+    const std::string path = AskForFile(window, "save", true, kQuizFilter, L"quiz", studioDocument->path);
     if (path.empty()) return false;
     StudioDocument moved = *studioDocument;
     RebaseStudioDocument(&moved, path);
@@ -206,7 +208,7 @@ bool SaveQuizAs(HWND window) {
 }
 
 void BrowseMediaFile(HWND window, int fieldId) {
-    const std::string path = AskForFile(window, false, fieldId == kRewardEdit ? L"Images\0*.png;*.jpg;*.jpeg;*.gif;*.bmp\0Tous\0*.*\0" : MediaFilter(), nullptr, "");
+    const std::string path = AskForFile(window, "media", false, fieldId == kRewardEdit ? L"Images\0*.png;*.jpg;*.jpeg;*.gif;*.bmp\0Tous\0*.*\0" : MediaFilter(), nullptr, "");
     if (path.empty()) return;
     SetControlTextUtf8(window, fieldId, MediaPathFor(studioDocument->path, path)); // EN_CHANGE takes it
     SetFocus(GetDlgItem(window, fieldId));

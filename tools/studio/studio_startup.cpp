@@ -4,6 +4,7 @@
 
 #include "media/png_picture.h"
 #include "questionpanel/question_blocks.h"
+#include "tools/studio/studio_controls.h"
 #include "tools/studio/studio_fields.h"
 #include "tools/studio/studio_files.h"
 #include "tools/studio/studio_ids.h"

@@ -60,6 +60,10 @@ void SetControlTextUtf8(HWND parent, int id, const std::string& utf8) {
     SetDlgItemTextW(parent, id, WideFromUtf8(utf8).c_str());
 }
 
+int (*studioMessageHook)(const std::string& cp1252, UINT flags) = nullptr;
+std::string (*studioChoiceHook)(const char* purpose) = nullptr;
+
 int StudioMessage(const std::string& cp1252, UINT flags) {
+    if (studioMessageHook) return studioMessageHook(cp1252, flags);
     return MessageBoxW(studioWindow, WideFrom1252(cp1252).c_str(), L"Jorvo Studio", flags);
 }

@@ -18,5 +18,11 @@ void SetControlText1252(HWND parent, int id, const std::string& cp1252);
 std::string ControlTextUtf8(HWND parent, int id);
 void SetControlTextUtf8(HWND parent, int id, const std::string& utf8);
 
-// A message box owned by the Studio's window, texts in Windows-1252.
+// A message box owned by the Studio's window, texts in Windows-1252; answers the button pressed.
 int StudioMessage(const std::string& cp1252, UINT flags);
+
+// Set by tests that answer the Studio's modal questions instead of a person: a message box then goes to
+// studioMessageHook (its answer is the button pressed), and a file or folder to choose to
+// studioChoiceHook (`purpose` says which question; its answer is the UTF-8 path, empty to cancel).
+extern int (*studioMessageHook)(const std::string& cp1252, UINT flags);
+extern std::string (*studioChoiceHook)(const char* purpose);
