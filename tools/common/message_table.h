@@ -1,0 +1,68 @@
+// Every message of the authoring programs, in English then in French (UTF-8, non-ASCII bytes as
+// escapes). {1} to {9} stand for the arguments, in any order. One line per message; no include guard:
+// tools/common/messages.h and messages.cpp read it twice.
+// clang-format off
+
+// The tool's own usage and its use from Explorer.
+JORVO_MESSAGE(UsageHeading, "usage: jorvo-maker COMMAND [ARGUMENTS]", "utilisation : jorvo-maker COMMANDE [ARGUMENTS]")
+JORVO_MESSAGE(UsageOneCommand, "jorvo-maker COMMAND --help prints one command's usage.", "jorvo-maker COMMANDE --help d\xC3\xA9" "crit une commande.")
+JORVO_MESSAGE(UsageOf, "usage: jorvo-maker {1}", "utilisation : jorvo-maker {1}")
+JORVO_MESSAGE(UnknownCommand, "jorvo-maker: unknown command '{1}'", "jorvo-maker : commande inconnue \xC2\xAB {1} \xC2\xBB")
+JORVO_MESSAGE(ExplorerHelp,
+    "jorvo-maker makes a quiz program from a quiz source (a .quiz text file).\n\n"
+    "To make one, drop your .quiz file on jorvo-maker.exe: the program NAME.exe is written beside it,\n"
+    "with its pictures and sounds inside. What went wrong, if anything, is shown here.\n\n"
+    "From a command prompt: jorvo-maker pack NAME.quiz -o NAME.exe (jorvo-maker help lists every command).\n",
+    "jorvo-maker fabrique un programme de quiz \xC3\xA0 partir d'une source de quiz (un fichier texte .quiz).\n\n"
+    "Pour en faire un, faites glisser votre fichier .quiz sur jorvo-maker.exe : le programme NOM.exe est \xC3\xA9" "crit\n"
+    "\xC3\xA0 c\xC3\xB4t\xC3\xA9, avec ses images et ses sons. Si quelque chose ne va pas, c'est dit ici.\n\n"
+    "Depuis une invite de commandes : jorvo-maker pack NOM.quiz -o NOM.exe (jorvo-maker help donne toutes les commandes).\n")
+JORVO_MESSAGE(PressAKey, "Press a key to close this window.", "Appuyez sur une touche pour fermer cette fen\xC3\xAAtre.")
+JORVO_MESSAGE(NotAQuizSource, "jorvo-maker: {1} is not a quiz source: drop a .quiz file on jorvo-maker", "jorvo-maker : {1} n'est pas une source de quiz : faites glisser un fichier .quiz sur jorvo-maker")
+
+// What each command does (jorvo-maker help).
+JORVO_MESSAGE(AboutJudge, "the verdict the player gives to TYPED", "le verdict que le lecteur donne \xC3\xA0 TYPED")
+JORVO_MESSAGE(AboutPack, "write a quiz program", "\xC3\xA9" "crire un programme de quiz")
+JORVO_MESSAGE(AboutUnpack, "write a quiz program's source and media files into DIR", "\xC3\xA9" "crire dans DIR la source et les fichiers d'un programme de quiz")
+JORVO_MESSAGE(AboutCode, "code a quiz source into the player's resources", "coder une source de quiz en ressources du lecteur")
+JORVO_MESSAGE(AboutBuiltin, "write the player's built-in block", "\xC3\xA9" "crire le bloc int\xC3\xA9gr\xC3\xA9 du lecteur")
+JORVO_MESSAGE(AboutPicture, "the bitmap the player makes of a PNG picture, as a BMP file", "l'image que le lecteur fait d'un PNG, en fichier BMP")
+JORVO_MESSAGE(AboutVersion, "print the tool's version (also: jorvo-maker --version)", "afficher la version de l'outil (aussi : jorvo-maker --version)")
+
+// Words shared by the commands.
+JORVO_MESSAGE(WarningLine, "warning: {1}", "attention : {1}")
+JORVO_MESSAGE(ErrorLine, "error: {1}", "erreur : {1}")
+JORVO_MESSAGE(CannotRead, "cannot read {1}", "impossible de lire {1}")
+JORVO_MESSAGE(CannotReadBecause, "cannot read {1}: {2}", "impossible de lire {1} : {2}")
+JORVO_MESSAGE(CannotWrite, "cannot write {1}", "impossible d'\xC3\xA9" "crire {1}")
+JORVO_MESSAGE(CannotMakeFolder, "cannot make the folder {1}", "impossible de cr\xC3\xA9" "er le dossier {1}")
+JORVO_MESSAGE(NoSuchFile, "no such file", "ce fichier n'existe pas")
+JORVO_MESSAGE(ReadError, "read error", "erreur de lecture")
+JORVO_MESSAGE(QuestionsOne, "{1} question", "{1} question")
+JORVO_MESSAGE(QuestionsMany, "{1} questions", "{1} questions")
+JORVO_MESSAGE(SizeInKilobytes, "{1} KB", "{1} Ko")
+
+// pack
+JORVO_MESSAGE(NothingWritten, "nothing written", "rien n'a \xC3\xA9t\xC3\xA9 \xC3\xA9" "crit")
+JORVO_MESSAGE(PackWrote, "{1}: {2}, {3}", "{1} : {2}, {3}")
+JORVO_MESSAGE(TemplateBuiltIn, "the template built into this program", "le mod\xC3\xA8le int\xC3\xA9gr\xC3\xA9 \xC3\xA0 ce programme")
+JORVO_MESSAGE(TemplateNotFound, "no player template {1}: looked beside the program ({2}) and in the installed layout ({3}); name one with --template FILE", "aucun mod\xC3\xA8le de lecteur {1} : cherch\xC3\xA9 \xC3\xA0 c\xC3\xB4t\xC3\xA9 du programme ({2}) et dans l'installation ({3}) ; indiquez-en un avec --template FICHIER")
+JORVO_MESSAGE(CannotReadTemplate, "cannot read the player template {1}", "impossible de lire le mod\xC3\xA8le de lecteur {1}")
+JORVO_MESSAGE(TemplateNotWindows, "{1}: not an i686 or x86_64 Windows program", "{1} : ce n'est pas un programme Windows i686 ou x86_64")
+JORVO_MESSAGE(TemplateWrongArch, "{1}: the template is not an {2} program", "{1} : le mod\xC3\xA8le n'est pas un programme {2}")
+JORVO_MESSAGE(TemplateNotPlayer, "{1}: not a Jorvo player template (its panel dialogs 1001 and 1002 are missing)", "{1} : ce n'est pas un mod\xC3\xA8le de lecteur Jorvo (ses dialogues 1001 et 1002 manquent)")
+JORVO_MESSAGE(TemplateHasQuiz, "{1}: this program already carries a quiz; use the player template", "{1} : ce programme contient d\xC3\xA9j\xC3\xA0 un quiz ; utilisez le mod\xC3\xA8le de lecteur")
+JORVO_MESSAGE(QuizTextNotCoded, "the quiz text cannot be coded", "le texte du quiz ne peut pas \xC3\xAAtre cod\xC3\xA9")
+JORVO_MESSAGE(ScoresNotCoded, "the score codes cannot be coded", "les codes de score ne peuvent pas \xC3\xAAtre cod\xC3\xA9s")
+JORVO_MESSAGE(PictureLargerThanShown, "{1} is {2} x {3} pixels ({4}): the player shows it at most {5} x {6}; a copy that size would make the program smaller", "{1} fait {2} x {3} pixels ({4}) : le lecteur l'affiche au plus en {5} x {6} ; une copie de cette taille rendrait le programme plus petit")
+
+// unpack
+JORVO_MESSAGE(UnpackedFrom, "Unpacked from {1} by jorvo-maker unpack.", "Extrait de {1} par jorvo-maker unpack.")
+JORVO_MESSAGE(UnpackedScrambled, "Its quiz was scrambled: pack it again with --scramble.", "Son quiz \xC3\xA9tait brouill\xC3\xA9 : refaites-le avec --scramble.")
+JORVO_MESSAGE(UnpackWroteScrambled, "{1} (scrambled: pack with --scramble)", "{1} (brouill\xC3\xA9 : refaites-le avec --scramble)")
+JORVO_MESSAGE(NoQuizInside, "no quiz inside (no PATCH 104 resource): not a Jorvo quiz program", "aucun quiz dedans (pas de ressource PATCH 104) : ce n'est pas un programme de quiz Jorvo")
+JORVO_MESSAGE(QuizDoesNotDecode, "the quiz (PATCH 104) does not decode", "le quiz (PATCH 104) ne se d\xC3\xA9" "code pas")
+JORVO_MESSAGE(ScoresDoNotDecode, "the score codes (PATCH 105) are missing or do not decode", "les codes de score (PATCH 105) manquent ou ne se d\xC3\xA9" "codent pas")
+JORVO_MESSAGE(MoreScoresThanQuestions, "more score codes than questions", "plus de codes de score que de questions")
+
+// clang-format on
