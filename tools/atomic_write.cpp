@@ -13,5 +13,3 @@ bool WriteFileAtomically(const std::string& path, const ByteVector& bytes) {
     RemoveFile(temporary);
     return false;
 }
-
-std::string ProgramDirectory() { return FolderOf(ProgramPath()); }

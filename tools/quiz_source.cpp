@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "tools/answer_text.h"
+#include "tools/common/messages.h"
 #include "tools/cp1252.h"
 
 namespace {
@@ -31,6 +33,8 @@ struct Parser {
     std::map<std::string, int> quizKeyLines;
     std::vector<QuestionLines> questionLines;
     std::vector<int> scoreLines;
+    // Quiz keys whose value was refused: nothing is judged from them (the error said it all).
+    std::set<std::string> rejected;
 
     void Error(const std::string& text) { errors->push_back({line, text}); }
     void ErrorAt(int at, const std::string& text) { errors->push_back({at, text}); }
@@ -123,20 +127,31 @@ bool TakeNumber(Parser& p, const std::string& key, const std::string& value, int
     const long number = std::strtol(value.c_str(), &end, 10);
     if (value.empty() || *end != '\0' || number < lowest || number > highest) {
         p.Error(key + " must be a number from " + std::to_string(lowest) + " to " + std::to_string(highest));
+        p.rejected.insert(key);
         return false;
     }
     *out = static_cast<int>(number);
     return true;
 }
 
+std::string Lowercase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    return text;
+}
+
 void TakeKind(Parser& p, const std::string& value, int32_t* kind) {
     static const char* const kNames[] = {"text", "pictures", "audio", "video"};
-    for (int i = 0; i < 4; ++i)
+    std::string hint;
+    for (int i = 0; i < 4; ++i) {
         if (value == kNames[i]) {
             *kind = i;
             return;
         }
-    p.Error("kind must be text, pictures, audio or video");
+        if (Lowercase(value) == kNames[i]) hint = ": " + Say(Msg::WriteInSmallLetters, {kNames[i]});
+    }
+    p.Error("kind must be text, pictures, audio or video" + hint);
+    p.rejected.insert("kind");
 }
 
 void TakeColour(Parser& p, const std::string& value, QuizContent* quiz) {
@@ -146,6 +161,7 @@ void TakeColour(Parser& p, const std::string& value, QuizContent* quiz) {
     if (!(in >> red >> green >> blue) || (in >> rest) || red < 0 || red > 255 || green < 0 || green > 255 ||
         blue < 0 || blue > 255) {
         p.Error("colour must be three numbers from 0 to 255: red green blue");
+        p.rejected.insert("colour");
         return;
     }
     quiz->red = static_cast<uint8_t>(red);
@@ -186,6 +202,39 @@ void TakeQuestionKey(Parser& p, const std::string& key, const std::string& value
     }
 }
 
+// Letters to change, add, remove or swap to turn one word into the other.
+size_t Distance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (size_t i = 1; i <= a.size(); ++i)
+        for (size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+// The known key an unknown one most likely meant to be; empty when none is near.
+std::string NearestKey(const std::string& key) {
+    static const char* const kKeys[] = {
+        "title",  "author",   "explanation", "label1",  "label2", "kind",    "answers", "reveal-mode",
+        "colour", "question", "answer",      "answer2", "reveal", "picture", "reward",  "score"};
+    std::string best;
+    size_t bestDistance = 3; // farther than two edits is another word
+    for (const char* known : kKeys) {
+        const size_t distance = Distance(key, known);
+        if (distance < bestDistance && distance < std::string(known).size() / 2 + 1) {
+            bestDistance = distance;
+            best = known;
+        }
+    }
+    return best;
+}
+
 void TakeQuizKey(Parser& p, std::string key, const std::string& value) {
     QuizContent& quiz = p.source->content;
     if (key == "color") key = "colour";
@@ -195,7 +244,8 @@ void TakeQuizKey(Parser& p, std::string key, const std::string& value) {
     for (const char* k : kKeys)
         known = known || key == k;
     if (!known) {
-        p.Error("unknown key '" + key + "'");
+        const std::string nearest = NearestKey(key);
+        p.Error(nearest.empty() ? Say(Msg::UnknownKey, {key}) : Say(Msg::UnknownKeyNearest, {key, nearest}));
         return;
     }
     NoteRepeat(p, key, &p.quizKeyLines[key]);
@@ -251,12 +301,16 @@ void CheckQuestion(Parser& p, size_t i) {
     const QuestionLines& lines = p.questionLines[i];
     const std::string which = "question " + std::to_string(i + 1);
     const int kind = quiz.quizKind;
+    const bool kindKnown = !p.rejected.count("kind");
+    const bool modeKnown = !p.rejected.count("reveal-mode");
 
     if (question.answer1.empty())
         p.ErrorAt(media.line, which + " has no answer");
     else
         CheckAnswerLength(p, question.answer1, lines.answer);
-    if (quiz.answersPerQuestion == 2) {
+    if (p.rejected.count("answers")) {
+        // How many answers a question has is unknown: neither answer2 nor its absence is judged.
+    } else if (quiz.answersPerQuestion == 2) {
         if (question.answer2.empty())
             p.ErrorAt(media.line,
                       which + " has no answer2 (write answer2: - for a question with one answer)");
@@ -268,6 +322,7 @@ void CheckQuestion(Parser& p, size_t i) {
                            : "the quiz has one answer per question (answers: 1): answer2 is ignored");
     }
 
+    if (!kindKnown) return; // what a question shows depends on the kind
     static const char* const kMediaNames[] = {"", "picture", "sound", "film"};
     if (kind != 0 && media.picture.empty())
         p.ErrorAt(media.line, which + " has no " + kMediaNames[kind] + " (picture: FILE)");
@@ -276,14 +331,14 @@ void CheckQuestion(Parser& p, size_t i) {
         media.picture.clear();
     }
     const bool showsReward = kind == 1 && (quiz.revealMode == 1 || quiz.revealMode == 3);
-    if (media.rewardLine && !showsReward) {
+    if (media.rewardLine && !showsReward && modeKnown) {
         p.WarnAt(media.rewardLine,
                  "reward pictures are shown only in a picture quiz with reveal-mode 1 or 3: "
                  "reward is ignored");
         media.reward.clear();
     }
     const bool showsReveal = kind != 0 && quiz.revealMode >= 2 && quiz.revealMode <= 4;
-    if (lines.reveal && !showsReveal)
+    if (lines.reveal && !showsReveal && modeKnown)
         p.WarnAt(lines.reveal,
                  "reveal texts are shown only in a picture, audio or video quiz with reveal-mode 2, "
                  "3 or 4: reveal is ignored");
@@ -297,11 +352,13 @@ void CheckWhole(Parser& p) {
         p.ErrorAt(0, "the quiz has no question");
         return;
     }
-    if (quiz.quizKind == 0 && quiz.answersPerQuestion != 1)
+    if (quiz.quizKind == 0 && quiz.answersPerQuestion != 1 && !p.rejected.count("kind"))
         p.ErrorAt(p.quizKeyLines["answers"], "a text-list quiz has one answer per question (answers: 1)");
     const size_t scores = quiz.scoreMessages.size();
     const std::string counts =
-        std::to_string(scores) + " score lines for " + std::to_string(questions) + " questions";
+        Say(Msg::ScoreLinesFor,
+            {SayCount(Msg::ScoreLinesOne, Msg::ScoreLinesMany, static_cast<long long>(scores)),
+             SayCount(Msg::QuestionsOne, Msg::QuestionsMany, static_cast<long long>(questions))});
     if (scores > questions)
         p.ErrorAt(p.scoreLines[questions],
                   counts + ": at most one per possible score, 1 to " + std::to_string(questions));
@@ -340,7 +397,8 @@ bool ParseQuizSource(const std::string& bytes, QuizSource* source, std::vector<S
             p.Error("expected 'key: value'");
             continue;
         }
-        more = TakeLine(p, Trim(trimmed.substr(0, colon)), Trim(trimmed.substr(colon + 1)));
+        // A word processor capitalises the first letter of a line: keys are read whatever their case.
+        more = TakeLine(p, Lowercase(Trim(trimmed.substr(0, colon))), Trim(trimmed.substr(colon + 1)));
     }
     if (more) CheckWhole(p);
     // In file order, whatever check found them; messages about the whole file first.

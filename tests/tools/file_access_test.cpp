@@ -30,7 +30,8 @@ std::string ScratchFolder() {
 #endif
 }
 
-const std::string kMediaName = "\xC3\xA9" "cureuil roux.jpg";
+const std::string kMediaName = "\xC3\xA9"
+                               "cureuil roux.jpg";
 const std::string kGreekName = "\xCE\xB1\xCE\xB2\xCE\xB3 ok.txt"; // outside every Western code page
 
 TEST(FileAccess, AccentedNamesWithSpacesAreWrittenFoundRenamedAndRead) {
@@ -65,7 +66,8 @@ TEST(FileAccess, AccentedNamesWithSpacesAreWrittenFoundRenamedAndRead) {
     for (char& c : backslashed)
         if (c == '/') c = '\\';
     ASSERT_TRUE(WriteFileBytes(backslashed, bytes));
-    const std::wstring wide = WidePath(root) + L"\\dossier \u00E9t\u00E9\\sous-dossier n\u00B0 2\\\u00E9" L"cureuil roux.jpg";
+    const std::wstring wide = WidePath(root) + L"\\dossier \u00E9t\u00E9\\sous-dossier n\u00B0 2\\\u00E9"
+                                               L"cureuil roux.jpg";
     EXPECT_NE(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(FolderOf(backslashed) + "\\" + kMediaName, backslashed);
 #endif

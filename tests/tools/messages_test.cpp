@@ -46,7 +46,8 @@ TEST(Messages, ArgumentsFillTheirPlacesInEitherLanguage) {
     EXPECT_EQ(SayIn(Language::French, Msg::PackWrote, {"animaux.exe", "6 questions", "209 Ko"}),
               "animaux.exe : 6 questions, 209 Ko");
     EXPECT_EQ(SayIn(Language::French, Msg::CannotWrite, {"\xC3\xA9t\xC3\xA9.exe"}),
-              "impossible d'\xC3\xA9" "crire \xC3\xA9t\xC3\xA9.exe");
+              "impossible d'\xC3\xA9"
+              "crire \xC3\xA9t\xC3\xA9.exe");
     // A missing argument leaves its place empty rather than printing the placeholder.
     EXPECT_EQ(SayIn(Language::English, Msg::CannotRead), "cannot read ");
 }
@@ -84,7 +85,8 @@ TEST(Messages, TheUserLanguageComesFromTheFirstLocaleSetting) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(LanguageOfLocale(c.all, c.messages, c.lang), c.expected)
-            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
+            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " "
+            << (c.lang ? c.lang : "-");
     EXPECT_EQ(LanguageOfWindowsId(0x040C), Language::French); // France
     EXPECT_EQ(LanguageOfWindowsId(0x0C0C), Language::French); // Canada
     EXPECT_EQ(LanguageOfWindowsId(0x100C), Language::French); // Switzerland

@@ -139,12 +139,19 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
     EXPECT_EQ(
         Joined(errors),
         quiz + ":8: answer: the character '|' cannot be used (the player's data separates fields with it)\n" +
-            quiz + ":5: cannot read absent.jpg (" + dir + "/absent.jpg): No such file or directory\n" + quiz +
+            quiz + ":5: cannot read " + dir + "/absent.jpg: no such file\n" + quiz +
             ":6: sound.wav is a sound (WAV), but a reward needs a PNG, JPEG, GIF or BMP picture\n");
     EXPECT_EQ(project.rewards[1], TinyPng());
 
     EXPECT_FALSE(LoadQuizProject(dir + "/absent.quiz", &project, &errors, &warnings));
-    EXPECT_EQ(errors.back(), dir + "/absent.quiz: cannot read the file: No such file or directory");
+    EXPECT_EQ(errors.back(), "cannot read " + dir + "/absent.quiz: no such file");
+    // A Windows path read here: the author hears that folders are separated by '/'.
+    ASSERT_TRUE(WriteFileText(dir + "/w.quiz",
+                              "kind: pictures\nquestion: q\n  answer: abcd\n  picture: images\\ok.png\n"));
+    EXPECT_FALSE(LoadQuizProject(dir + "/w.quiz", &project, &errors, &warnings));
+    EXPECT_EQ(errors.back(),
+              dir + "/w.quiz:4: cannot read " + dir +
+                  "/images\\ok.png: no such file (folders are separated by / here: write images/ok.png)");
 }
 
 // A picture cut short before the end of what the player needs is refused, and no check reads past the

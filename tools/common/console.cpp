@@ -21,14 +21,15 @@ void PrintText(FILE* stream, const std::string& utf8) {
             lines += c;
         }
         DWORD written;
-        if (WriteConsoleW(handle, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr))
-            return;
+        if (WriteConsoleW(handle, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr)) return;
     }
 #endif
     std::fwrite(utf8.data(), 1, utf8.size(), stream);
 }
 
-void PrintLine(FILE* stream, const std::string& utf8) { PrintText(stream, utf8 + "\n"); }
+void PrintLine(FILE* stream, const std::string& utf8) {
+    PrintText(stream, utf8 + "\n");
+}
 
 bool ConsoleIsOwn() {
 #ifdef _WIN32

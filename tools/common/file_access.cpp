@@ -43,7 +43,9 @@ bool RenameFile(const std::string& from, const std::string& to) {
     return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileW(WidePath(path).c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+    return DeleteFileW(WidePath(path).c_str()) != 0;
+}
 
 bool IsRegularFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
@@ -80,13 +82,17 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 #else
 
-FILE* OpenFile(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+FILE* OpenFile(const std::string& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
 
 bool RenameFile(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+    return std::remove(path.c_str()) == 0;
+}
 
 bool IsRegularFile(const std::string& path) {
     struct stat status;

@@ -38,8 +38,11 @@ JORVO_MESSAGE(CannotWrite, "cannot write {1}", "impossible d'\xC3\xA9" "crire {1
 JORVO_MESSAGE(CannotMakeFolder, "cannot make the folder {1}", "impossible de cr\xC3\xA9" "er le dossier {1}")
 JORVO_MESSAGE(NoSuchFile, "no such file", "ce fichier n'existe pas")
 JORVO_MESSAGE(ReadError, "read error", "erreur de lecture")
+JORVO_MESSAGE(UseSlashes, "folders are separated by / here: write {1}", "ici les dossiers se s\xC3\xA9parent par / : \xC3\xA9" "crivez {1}")
+JORVO_MESSAGE(FileIsEmpty, "{1} is empty", "{1} est vide")
 JORVO_MESSAGE(QuestionsOne, "{1} question", "{1} question")
 JORVO_MESSAGE(QuestionsMany, "{1} questions", "{1} questions")
+JORVO_MESSAGE(TextTooLong, "{1} has {2} characters; at most {3} fit", "{1} a {2} caract\xC3\xA8res ; {3} au plus y tiennent")
 JORVO_MESSAGE(SizeInKilobytes, "{1} KB", "{1} Ko")
 
 // pack
@@ -55,6 +58,14 @@ JORVO_MESSAGE(TemplateHasQuiz, "{1}: this program already carries a quiz; use th
 JORVO_MESSAGE(QuizTextNotCoded, "the quiz text cannot be coded", "le texte du quiz ne peut pas \xC3\xAAtre cod\xC3\xA9")
 JORVO_MESSAGE(ScoresNotCoded, "the score codes cannot be coded", "les codes de score ne peuvent pas \xC3\xAAtre cod\xC3\xA9s")
 JORVO_MESSAGE(PictureLargerThanShown, "{1} is {2} x {3} pixels ({4}): the player shows it at most {5} x {6}; a copy that size would make the program smaller", "{1} fait {2} x {3} pixels ({4}) : le lecteur l'affiche au plus en {5} x {6} ; une copie de cette taille rendrait le programme plus petit")
+
+// The quiz source
+JORVO_MESSAGE(UnknownKey, "unknown key '{1}'", "cl\xC3\xA9 inconnue \xC2\xAB {1} \xC2\xBB")
+JORVO_MESSAGE(UnknownKeyNearest, "unknown key '{1}': did you mean '{2}'?", "cl\xC3\xA9 inconnue \xC2\xAB {1} \xC2\xBB : vouliez-vous \xC3\xA9" "crire \xC2\xAB {2} \xC2\xBB ?")
+JORVO_MESSAGE(ScoreLinesOne, "{1} score line", "{1} ligne de score")
+JORVO_MESSAGE(ScoreLinesMany, "{1} score lines", "{1} lignes de score")
+JORVO_MESSAGE(ScoreLinesFor, "{1} for {2}", "{1} pour {2}")
+JORVO_MESSAGE(WriteInSmallLetters, "write it in small letters, {1}", "\xC3\xA9" "crivez-le en minuscules, {1}")
 
 // unpack
 JORVO_MESSAGE(UnpackedFrom, "Unpacked from {1} by jorvo-maker unpack.", "Extrait de {1} par jorvo-maker unpack.")

@@ -86,8 +86,8 @@ Language LanguageOfLocale(const char* lcAll, const char* lcMessages, const char*
     const char* name = nullptr;
     for (const char* candidate : {lcAll, lcMessages, lang})
         if (!name && candidate && *candidate) name = candidate;
-    return name && name[0] == 'f' && name[1] == 'r' && (name[2] == '\0' || name[2] == '_' || name[2] == '.' ||
-                                                        name[2] == '@' || name[2] == '-')
+    return name && name[0] == 'f' && name[1] == 'r' &&
+                   (name[2] == '\0' || name[2] == '_' || name[2] == '.' || name[2] == '@' || name[2] == '-')
                ? Language::French
                : Language::English;
 }

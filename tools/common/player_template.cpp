@@ -28,7 +28,9 @@ bool LoadCarriedTemplate(const std::string& arch, ByteVector* image) {
 
 } // namespace
 
-std::string PlayerTemplateFileName(const std::string& arch) { return "jorvo-template-" + arch + ".exe"; }
+std::string PlayerTemplateFileName(const std::string& arch) {
+    return "jorvo-template-" + arch + ".exe";
+}
 
 bool LoadPlayerTemplate(const std::string& arch, ByteVector* image, std::string* from, std::string* error) {
 #ifdef _WIN32
