@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/pe_layout.h"
-#include "tools/pe_resources.h"
-#include "tools/quiz_resources.h"
+#include "tools/pe/pe_layout.h"
+#include "tools/pe/pe_resources.h"
+#include "tools/source/quiz_resources.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "quizdata/gdi_port.h"
 #include "quizdata/quiz_loader.h"
-#include "tools/quiz_source.h"
-#include "tools/quiz_source_writer.h"
+#include "tools/source/quiz_source.h"
+#include "tools/source/quiz_source_writer.h"
 
 // The document's GDI objects: handles that are never drawn with.
 BrushHandle PortCreateSolidBrush(uint32_t) {

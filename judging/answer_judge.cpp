@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "judging/score_line.h"
 #include "judging/verdict.h"
 #include "media/picture_loader.h"

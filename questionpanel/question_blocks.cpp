@@ -4,7 +4,7 @@
 
 #include "judging/answer_judge.h"
 #include "judging/score_line.h"
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "judging/text_ops.h"
 #include "judging/verdict.h"
 #include "media/media_host.h"

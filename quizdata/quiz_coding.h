@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-using ByteVector = std::vector<uint8_t>;
+#include "quizdata/byte_vector.h"
 
 // One question as an author gives it. Texts are Windows-1252 bytes.
 struct QuestionContent {

@@ -11,7 +11,9 @@ out=$root/build/screenshots
 mkdir -p "$out"
 [ -f "$root/build/$preset/examples/jorvo-text.exe" ] ||
     { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null; }
-source scripts/wine-env.sh "$root/build/wineprefix"
+source scripts/wine-env.sh
+source scripts/wine-window.sh
+failed=0
 loader=$JORVO_WINE64
 [ "$preset" = win32 ] && loader=$JORVO_WINE32
 
@@ -40,16 +42,15 @@ for key, text in answers:
     lines.append(vary(text, question) if question < 6 else "")
 open(target, "wb").write("".join(l + "\r\n" for l in lines).encode("cp1252"))
 PY
-    (cd "$run" && "$loader" explorer "/desktop=Jorvo$kind,1024x700" "$program" >/dev/null 2>&1 &)
-    for _ in $(seq 1 60); do
-        xwininfo -root -tree 2>/dev/null | grep -q "Jorvo$kind" && break
-        sleep 0.5
-    done
-    sleep 3
-    id=$(xwininfo -root -tree | grep "Jorvo$kind" | head -n 1 | awk '{print $1}')
-    import -window "$id" "$out/$kind.png"
-    echo "screenshot: $out/$kind.png"
+    (cd "$run" && exec "$loader" explorer "/desktop=Jorvo$kind,1024x700" "$program" >/dev/null 2>&1) &
+    if jorvo_wait_for_drawn_window $! "Jorvo$kind" 60 "$out/$kind.png"; then
+        echo "screenshot: $out/$kind.png"
+    else
+        rm -f "$out/$kind.png"
+        failed=$((failed + 1))
+    fi
     "$loader" taskkill /f /im "jorvo-$kind.exe" >/dev/null 2>&1 || true
     sleep 1
 done
 jorvo_wine_stop
+[ $failed = 0 ] || { echo "$failed screenshots failed" >&2; exit 1; }

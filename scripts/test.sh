@@ -42,7 +42,7 @@ built64=0; built32=0
 build win64 && built64=1
 build win32 && built32=1
 if [ $built64 = 1 ] || [ $built32 = 1 ]; then
-    source scripts/wine-env.sh "$root/build/wineprefix"
+    source scripts/wine-env.sh
     [ $built64 = 1 ] && run_suite win64
     if [ $built32 = 1 ]; then
         jorvo_probe_i686

@@ -1,8 +1,8 @@
 // The shipped player must run on a bare Windows: it may import nothing but Windows system DLLs.
 #include <gtest/gtest.h>
 
-#include "tools/file_bytes.h"
-#include "tools/pe_imports.h"
+#include "tools/common/file_bytes.h"
+#include "tools/pe/pe_imports.h"
 
 TEST(PlayerImports, OnlyWindowsSystemDlls) {
     ByteVector image;

@@ -11,7 +11,7 @@
 #include "quizdata/quiz_loader.h"
 #include "tests/quizdata/fake_resources.h"
 #include "tests/tools/media_samples.h"
-#include "tools/file_bytes.h"
+#include "tools/common/file_bytes.h"
 
 int RunCodeCommand(int argc, char** argv);
 int RunBuiltinCommand(int argc, char** argv);

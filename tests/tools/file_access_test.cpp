@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "tools/atomic_write.h"
+#include "tools/common/atomic_write.h"
 #include "tools/common/file_access.h"
-#include "tools/file_bytes.h"
+#include "tools/common/file_bytes.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tools/common/messages.h"
-#include "tools/cp1252.h"
+#include "tools/common/cp1252.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "tests/quizdata/fake_resources.h"
 #include "tests/tools/fake_pe.h"
 #include "tests/tools/media_samples.h"
-#include "tools/file_bytes.h"
-#include "tools/pe_resources.h"
+#include "tools/common/file_bytes.h"
+#include "tools/pe/pe_resources.h"
 
 int RunPackCommand(int argc, char** argv);
 int RunUnpackCommand(int argc, char** argv);

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "tests/tools/media_samples.h"
-#include "tools/file_bytes.h"
-#include "tools/picture_check.h"
-#include "tools/quiz_project.h"
+#include "tools/common/file_bytes.h"
+#include "tools/source/picture_check.h"
+#include "tools/source/quiz_project.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "tools/quiz_source.h"
+#include "tools/source/quiz_source.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "tools/common/file_access.h"
 #include "tools/common/messages.h"
-#include "tools/file_bytes.h"
+#include "tools/common/file_bytes.h"
 
 #ifdef _WIN32
 #include <windows.h>

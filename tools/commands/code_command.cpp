@@ -1,0 +1,104 @@
+// jorvo-maker code QUIZ OUTDIR [--scramble]
+// Codes a quiz source into the resources the player reads: OUTDIR/patch104.bin (the quiz),
+// OUTDIR/patch105.bin (the score codes), the reward pictures nibble-swapped, and OUTDIR/quiz.rc, a
+// resource script that names them all (for windres). OUTDIR is created when missing.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "quizdata/quiz_coding.h"
+#include "tools/common/file_bytes.h"
+#include "tools/source/quiz_resources.h"
+#include "tools/source/quiz_project.h"
+
+namespace {
+
+constexpr int kQuizResource = 104;
+constexpr int kScoreResource = 105;
+constexpr int kFirstMediaId = 400;
+constexpr int kFirstRewardId = 10400;
+
+bool Fail(const std::string& message) {
+    std::fprintf(stderr, "jorvo-maker code: %s\n", message.c_str());
+    return false;
+}
+
+// Adds one media file to the script: PNG files as raw data, others as IMG (rewards nibble-swapped).
+bool AddMedia(const std::string& quizPath, const std::string& outDir, const std::string& file,
+              const ByteVector& bytes, int id, bool reward, std::string* script) {
+    const std::string path = MediaFilePath(quizPath, file);
+    if (path.find('"') != std::string::npos) return Fail("a file name cannot contain '\"': " + path);
+    std::string stored = path;
+    const bool png = IsPngData(bytes);
+    if (reward && !png) {
+        stored = outDir + "/reward" + std::to_string(id) + ".bin";
+        if (!WriteFileBytes(stored, SwapNibbles(bytes))) return Fail("cannot write " + stored);
+    }
+    *script += std::to_string(id) + (png ? " RCDATA \"" : " IMG \"") + stored + "\"\n";
+    return true;
+}
+
+bool CodePiece(const ByteVector& text, bool scramble, int* keyPosition, const std::string& path) {
+    const ByteVector coded = scramble ? LzwEncodeScrambled(text.data(), text.size(), *keyPosition)
+                                      : LzwEncode(text.data(), text.size());
+    if (text.empty() || coded.empty()) return Fail("the text for " + path + " cannot be coded");
+    if (!WriteFileBytes(path, coded)) return Fail("cannot write " + path);
+    return true;
+}
+
+bool Code(const std::string& quizPath, const std::string& outDir, bool scramble) {
+    // Every file is read and checked before anything is written.
+    QuizProject project;
+    std::vector<std::string> errors, warnings;
+    const bool loaded = LoadQuizProject(quizPath, &project, &errors, &warnings);
+    for (const std::string& warning : warnings)
+        std::fprintf(stderr, "warning: %s\n", warning.c_str());
+    for (const std::string& error : errors)
+        std::fprintf(stderr, "error: %s\n", error.c_str());
+    if (!loaded) return false;
+    const QuizSource& source = project.source;
+
+    std::error_code made;
+    std::filesystem::create_directories(outDir, made);
+    if (made) return Fail("cannot create " + outDir + ": " + made.message());
+
+    // One score line per possible score, so that every score finds its line (empty when not given).
+    std::vector<std::string> scores = source.content.scoreMessages;
+    scores.resize(source.content.questions.size());
+
+    const std::string quizFile = outDir + "/patch104.bin";
+    const std::string scoreFile = outDir + "/patch105.bin";
+    std::string script = "// Coded from " + quizPath + " by jorvo-maker code.\n";
+    script += std::to_string(kQuizResource) + " PATCH \"" + quizFile + "\"\n";
+    script += std::to_string(kScoreResource) + " PATCH \"" + scoreFile + "\"\n";
+    for (size_t i = 0; i < source.media.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        if (!project.media[i].empty() && !AddMedia(quizPath, outDir, source.media[i].picture,
+                                                   project.media[i], kFirstMediaId + n, false, &script))
+            return false;
+        if (!project.rewards[i].empty() && !AddMedia(quizPath, outDir, source.media[i].reward,
+                                                     project.rewards[i], kFirstRewardId + n, true, &script))
+            return false;
+    }
+
+    // The built-in block is stored plain, so the quiz's pass starts at key position 0, as does the codes'.
+    int keyPosition = 0;
+    if (!CodePiece(SerialiseQuiz(source.content), scramble, &keyPosition, quizFile)) return false;
+    keyPosition = 0;
+    if (!CodePiece(SerialiseScoreMessages(scores), scramble, &keyPosition, scoreFile)) return false;
+    if (!WriteFileText(outDir + "/quiz.rc", script)) return Fail("cannot write " + outDir + "/quiz.rc");
+    return true;
+}
+
+} // namespace
+
+int RunCodeCommand(int argc, char** argv) {
+    const bool scramble = argc == 3 && !std::strcmp(argv[2], "--scramble");
+    if (argc != 2 && !scramble) {
+        std::fprintf(stderr, "usage: jorvo-maker code QUIZ OUTDIR [--scramble]\n"
+                             "(jorvo-maker code --help tells more)\n");
+        return 2;
+    }
+    return Code(argv[0], argv[1], scramble) ? 0 : 1;
+}
