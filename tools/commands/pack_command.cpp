@@ -62,10 +62,6 @@ bool ParseOptions(int argc, char** argv, PackOptions* options) {
     return !options->quiz.empty() && !options->output.empty();
 }
 
-std::string Kilobytes(size_t bytes) {
-    return Say(Msg::SizeInKilobytes, {std::to_string(bytes < 512 ? 1 : (bytes + 512) / 1024)});
-}
-
 bool Pack(const PackOptions& options) {
     std::vector<std::string> errors, warnings;
     QuizProject project;
@@ -92,7 +88,7 @@ bool Pack(const PackOptions& options) {
     PrintLine(stdout, Say(Msg::PackWrote,
                           {options.output,
                            SayCount(Msg::QuestionsOne, Msg::QuestionsMany, static_cast<long long>(questions)),
-                           Kilobytes(program.size())}));
+                           SayBytes(program.size())}));
     return true;
 }
 

@@ -44,6 +44,7 @@ JORVO_MESSAGE(QuestionsOne, "{1} question", "{1} question")
 JORVO_MESSAGE(QuestionsMany, "{1} questions", "{1} questions")
 JORVO_MESSAGE(TextTooLong, "{1} has {2} characters; at most {3} fit", "{1} a {2} caract\xC3\xA8res ; {3} au plus y tiennent")
 JORVO_MESSAGE(SizeInKilobytes, "{1} KB", "{1} Ko")
+JORVO_MESSAGE(SizeInMegabytes, "{1} MB", "{1} Mo")
 
 // pack
 JORVO_MESSAGE(NothingWritten, "nothing written", "rien n'a \xC3\xA9t\xC3\xA9 \xC3\xA9" "crit")
@@ -57,7 +58,7 @@ JORVO_MESSAGE(TemplateNotPlayer, "{1}: not a Jorvo player template (its panel di
 JORVO_MESSAGE(TemplateHasQuiz, "{1}: this program already carries a quiz; use the player template", "{1} : ce programme contient d\xC3\xA9j\xC3\xA0 un quiz ; utilisez le mod\xC3\xA8le de lecteur")
 JORVO_MESSAGE(QuizTextNotCoded, "the quiz text cannot be coded", "le texte du quiz ne peut pas \xC3\xAAtre cod\xC3\xA9")
 JORVO_MESSAGE(ScoresNotCoded, "the score codes cannot be coded", "les codes de score ne peuvent pas \xC3\xAAtre cod\xC3\xA9s")
-JORVO_MESSAGE(PictureLargerThanShown, "{1} is {2} x {3} pixels ({4}): the player shows it at most {5} x {6}; a copy that size would make the program smaller", "{1} fait {2} x {3} pixels ({4}) : le lecteur l'affiche au plus en {5} x {6} ; une copie de cette taille rendrait le programme plus petit")
+JORVO_MESSAGE(PictureLargerThanShown, "{1} is {2} x {3} pixels ({4}) but shows at {5} x {6}: a copy of that size would make the program much smaller", "{1} fait {2} x {3} pixels ({4}) mais s'affiche en {5} x {6} : une copie de cette taille rendrait le programme bien plus petit")
 
 // The quiz source
 JORVO_MESSAGE(UnknownKey, "unknown key '{1}'", "cl\xC3\xA9 inconnue \xC2\xAB {1} \xC2\xBB")

@@ -82,6 +82,14 @@ std::string SayCount(Msg one, Msg many, long long count, std::initializer_list<s
     return Fill(MessageText(MessageLanguage(), singular ? one : many), arguments);
 }
 
+std::string SayBytes(unsigned long long bytes) {
+    if (bytes < 1000 * 1024ull)
+        return Say(Msg::SizeInKilobytes, {std::to_string(bytes < 512 ? 1 : (bytes + 512) / 1024)});
+    const unsigned long long tenths = (bytes * 10 + 512 * 1024) / (1024 * 1024);
+    const char point = MessageLanguage() == Language::French ? ',' : '.';
+    return Say(Msg::SizeInMegabytes, {std::to_string(tenths / 10) + point + std::to_string(tenths % 10)});
+}
+
 Language LanguageOfLocale(const char* lcAll, const char* lcMessages, const char* lang) {
     const char* name = nullptr;
     for (const char* candidate : {lcAll, lcMessages, lang})

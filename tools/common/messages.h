@@ -26,6 +26,9 @@ std::string SayIn(Language language, Msg id, std::initializer_list<std::string> 
 // "0 question", English "0 questions".
 std::string SayCount(Msg one, Msg many, long long count, std::initializer_list<std::string> more = {});
 
+// A file size as the user reads it: "209 KB", "2.4 MB" ("209 Ko", "2,4 Mo" in French).
+std::string SayBytes(unsigned long long bytes);
+
 // The texts of a message as written in the table, for the checks of the table itself.
 const char* MessageText(Language language, Msg id);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "media/media_sniffing.h"
+#include "media/picture_size.h"
 #include "tools/common/file_access.h"
 #include "tools/common/messages.h"
 #include "tools/common/file_bytes.h"
@@ -73,10 +74,19 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
         return false;
     }
     if (format.kind == MediaKind::Picture) {
-        const std::string problem = PictureProblem(*bytes);
+        PictureSize size;
+        const std::string problem = PictureProblem(*bytes, &size);
         if (!problem.empty()) {
             errors->push_back(at + file + ": " + problem);
             return false;
+        }
+        // Twice the box on its longer side: four times the pixels shown, carried in every copy of the quiz.
+        if (size.width > 2u * kPictureBoxSide || size.height > 2u * kPictureBoxSide) {
+            const PictureSize shown = ShownPictureSize(size);
+            warnings->push_back(at + Say(Msg::PictureLargerThanShown,
+                                         {file, std::to_string(size.width), std::to_string(size.height),
+                                          SayBytes(bytes->size()), std::to_string(shown.width),
+                                          std::to_string(shown.height)}));
         }
     }
     // The player writes a sound or film to a file named by its own sniffing of the first bytes; a
