@@ -15,14 +15,14 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
     DWORD code = 0xFFFFFFFF;
     std::string printed; // standard output and error, as the bytes came
 };
 
 // Starts the program with a wide command line, its output read through a pipe.
-Run RunWide(const std::wstring& commandLine) {
-    Run run;
+ToolRun RunWide(const std::wstring& commandLine) {
+    ToolRun run;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd, writeEnd;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return run;
@@ -107,7 +107,7 @@ TEST(WindowsKit, TheToolAloneInAFolderPacksAccentedNamesAndDroppedSources) {
     // Named output without .exe: it gets one, for Explorer runs only that.
     const std::string output = quizFolder + "\\sortie \xC3\xA0 part\\animaux";
     ASSERT_TRUE(MakeDirectories(FolderOf(output)));
-    const Run packed = RunWide(Quoted(tool) + L" pack " + Quoted(source) + L" -o " + Quoted(output));
+    const ToolRun packed = RunWide(Quoted(tool) + L" pack " + Quoted(source) + L" -o " + Quoted(output));
     EXPECT_EQ(packed.code, 0u) << packed.printed;
     EXPECT_NE(packed.printed.find(output + ".exe: 1 question, "), std::string::npos) << packed.printed;
     uint16_t machine = 0;
@@ -118,14 +118,14 @@ TEST(WindowsKit, TheToolAloneInAFolderPacksAccentedNamesAndDroppedSources) {
                                   "cureuils");
     EXPECT_EQ(quiz.media[0], jpeg);
 
-    const Run wide = RunWide(Quoted(tool) + L" pack " + Quoted(source) + L" -o " + Quoted(output + "64.exe") +
-                             L" --arch x86_64");
+    const ToolRun wide = RunWide(Quoted(tool) + L" pack " + Quoted(source) + L" -o " +
+                                 Quoted(output + "64.exe") + L" --arch x86_64");
     EXPECT_EQ(wide.code, 0u) << wide.printed;
     QuizIn(output + "64.exe", &machine);
     EXPECT_EQ(machine, 0x8664) << "the x86_64 template is carried too";
 
     // Dropped on the tool (from a console of another program: nothing waits for a key).
-    const Run dropped = RunWide(Quoted(tool) + L" " + Quoted(source));
+    const ToolRun dropped = RunWide(Quoted(tool) + L" " + Quoted(source));
     EXPECT_EQ(dropped.code, 0u) << dropped.printed;
     ByteVector first, beside;
     ASSERT_TRUE(ReadFileBytes(output + ".exe", &first));
@@ -136,8 +136,8 @@ TEST(WindowsKit, TheToolAloneInAFolderPacksAccentedNamesAndDroppedSources) {
     EXPECT_TRUE(first == beside) << "the dropped source packs to the same program beside itself";
 
     // A source that does not pack names the file once, in the words of the message table.
-    const Run missing = RunWide(Quoted(tool) + L" pack " + Quoted(quizFolder + "\\absent \xC3\xA9.quiz") +
-                                L" -o " + Quoted(output));
+    const ToolRun missing = RunWide(Quoted(tool) + L" pack " + Quoted(quizFolder + "\\absent \xC3\xA9.quiz") +
+                                    L" -o " + Quoted(output));
     EXPECT_EQ(missing.code, 1u);
     EXPECT_NE(missing.printed.find("cannot read " + quizFolder + "\\absent \xC3\xA9.quiz: no such file"),
               std::string::npos)

@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
-
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
@@ -52,6 +50,21 @@ bool IsRegularFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+const char kSeparators[] = "/\\";
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void MakeOneFolder(const std::string& path) {
+    CreateDirectoryW(WidePath(path).c_str(), nullptr);
+}
+
+} // namespace
+
 std::string ProgramPath() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -99,6 +112,21 @@ bool IsRegularFile(const std::string& path) {
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+namespace {
+
+const char kSeparators[] = "/";
+
+bool IsFolder(const std::string& path) {
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+void MakeOneFolder(const std::string& path) {
+    mkdir(path.c_str(), 0777);
+}
+
+} // namespace
+
 std::string ProgramPath() {
     char buffer[4096];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
@@ -112,11 +140,13 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 #endif
 
 bool MakeDirectories(const std::string& path) {
-    // u8path: the narrow name is UTF-8 whatever the system's code page (wide calls on Windows).
-    std::error_code failed;
-    const std::filesystem::path folder = std::filesystem::u8path(path);
-    std::filesystem::create_directories(folder, failed);
-    return std::filesystem::is_directory(folder, failed);
+    if (path.empty()) return false;
+    // Each folder from the outermost: one that exists already is no failure.
+    for (size_t at = path.find_first_of(kSeparators, 1); at != std::string::npos;
+         at = path.find_first_of(kSeparators, at + 1))
+        if (path[at - 1] != ':' && !IsFolder(path.substr(0, at))) MakeOneFolder(path.substr(0, at));
+    if (!IsFolder(path)) MakeOneFolder(path);
+    return IsFolder(path);
 }
 
 std::string FolderOf(const std::string& path) {
