@@ -175,7 +175,8 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
                                                "  picture: absent.jpg\n"
                                                "  reward: sound.wav\n"
                                                "question: two\n"
-                                               "  answer: a|b\n"
+                                               "  answer: \xE4\xB8\xAD"
+                                               "abc\n"
                                                "  picture: ok.png\n"
                                                "  reward: ok.png\n"));
     QuizProject project;
@@ -184,7 +185,7 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
     const std::string quiz = dir + "/q.quiz";
     EXPECT_EQ(
         Joined(errors),
-        quiz + ":8: answer: the character '|' cannot be used (the player's data separates fields with it)\n" +
+        quiz + ":8: answer: U+4E2D '\xE4\xB8\xAD' has no Windows-1252 code, which the player cannot show\n" +
             quiz + ":5: cannot read " + dir + "/absent.jpg: no such file\n" + quiz +
             ":6: sound.wav is a sound (WAV), but a reward needs a PNG, JPEG, GIF or BMP picture\n");
     EXPECT_EQ(project.rewards[1], TinyPng());

@@ -9,12 +9,14 @@ int RunBuiltinCommand(int argc, char** argv);
 int RunPictureCommand(int argc, char** argv);
 int RunPackCommand(int argc, char** argv);
 int RunUnpackCommand(int argc, char** argv);
+int RunImportCommand(int argc, char** argv);
 
 const MakerCommand kMakerCommands[] = {
     {"judge", "ACCEPTED TYPED", Msg::AboutJudge, RunJudgeCommand},
     {"pack", "QUIZ -o OUT.exe [--scramble] [--arch i686|x86_64] [--template FILE]", Msg::AboutPack,
      RunPackCommand},
     {"unpack", "QUIZ.exe DIR", Msg::AboutUnpack, RunUnpackCommand},
+    {"import", "FILE -o QUIZ.quiz [--force] [--split]", Msg::AboutImport, RunImportCommand},
     {"code", "QUIZ OUTDIR [--scramble]", Msg::AboutCode, RunCodeCommand},
     {"builtin", "LINK FOOTER OUT.cpp", Msg::AboutBuiltin, RunBuiltinCommand},
     {"picture", "IN.png OUT.bmp", Msg::AboutPicture, RunPictureCommand},

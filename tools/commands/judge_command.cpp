@@ -1,5 +1,6 @@
 // jorvo-maker judge ACCEPTED TYPED: prints the verdict the player would give, so that authors can try
-// the answers players are likely to type. Arguments and output are UTF-8; the judging is done on the
+// the answers players are likely to type. ACCEPTED may list several spellings as a quiz source does,
+// `Londres | London`. Arguments and output are UTF-8; the judging is done on the
 // Windows-1252 bytes the player works with.
 #include <cstdio>
 #include <string>
@@ -7,9 +8,11 @@
 
 #include "judging/text_ops.h"
 #include "judging/verdict.h"
+#include "quizdata/extra_spellings.h"
 #include "tools/common/console.h"
-#include "tools/common/messages.h"
 #include "tools/common/cp1252.h"
+#include "tools/common/messages.h"
+#include "tools/source/answer_spellings.h"
 
 namespace {
 
@@ -36,10 +39,25 @@ int RunJudgeCommand(int argc, char** argv) {
         PrintLine(stderr, Say(Msg::UsageOf, {"judge ACCEPTED TYPED"}));
         return 2;
     }
-    std::string accepted, typed;
-    if (!ToPlayerText(argv[0], "ACCEPTED", kMaxTextLength, &accepted) ||
-        !ToPlayerText(argv[1], "TYPED", kMaxAnswerLength, &typed))
+    const std::string given = argv[0];
+    // An accepted answer without a bar is taken as it is, spaces included, as before spellings existed.
+    const std::vector<std::string> written =
+        given.find('|') == std::string::npos ? std::vector<std::string>{given} : SplitSpellings(given);
+    if (written.size() > static_cast<size_t>(kMaxSpellings)) {
+        PrintLine(stderr, "jorvo-maker judge: " +
+                              Say(Msg::TooManySpellings,
+                                  {std::to_string(written.size()), std::to_string(kMaxSpellings)}));
         return 1;
-    PrintLine(stdout, Cp1252ToUtf8(DecideVerdict(accepted.c_str(), typed.c_str())));
+    }
+    std::vector<std::string> accepted(written.size());
+    std::vector<const char*> spellings;
+    for (size_t i = 0; i < written.size(); ++i) {
+        if (!ToPlayerText(written[i], "ACCEPTED", kMaxTextLength, &accepted[i])) return 1;
+        spellings.push_back(accepted[i].c_str());
+    }
+    std::string typed;
+    if (!ToPlayerText(argv[1], "TYPED", kMaxAnswerLength, &typed)) return 1;
+    PrintLine(stdout, Cp1252ToUtf8(DecideVerdictAmong(spellings.data(), static_cast<int>(spellings.size()),
+                                                      typed.c_str())));
     return 0;
 }

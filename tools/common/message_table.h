@@ -21,7 +21,8 @@ JORVO_MESSAGE(PressAKey, "Press a key to close this window.", "Appuyez sur une t
 JORVO_MESSAGE(NotAQuizSource, "jorvo-maker: {1} is not a quiz source: drop a .quiz file on jorvo-maker", "jorvo-maker : {1} n'est pas une source de quiz : faites glisser un fichier .quiz sur jorvo-maker")
 
 // What each command does (jorvo-maker help).
-JORVO_MESSAGE(AboutJudge, "the verdict the player gives to TYPED", "le verdict que le lecteur donne \xC3\xA0 TYPED")
+JORVO_MESSAGE(AboutJudge, "the verdict the player gives to TYPED (ACCEPTED may be 'a | b')", "le verdict que le lecteur donne \xC3\xA0 TYPED (ACCEPTED peut \xC3\xAAtre \xC2\xAB a | b \xC2\xBB)")
+JORVO_MESSAGE(AboutImport, "write a quiz source from a spreadsheet's CSV or a GIFT file", "\xC3\xA9" "crire une source de quiz depuis le CSV d'un tableur ou un fichier GIFT")
 JORVO_MESSAGE(AboutPack, "write a quiz program", "\xC3\xA9" "crire un programme de quiz")
 JORVO_MESSAGE(AboutUnpack, "write a quiz program's source and media files into DIR", "\xC3\xA9" "crire dans DIR la source et les fichiers d'un programme de quiz")
 JORVO_MESSAGE(AboutCode, "code a quiz source into the player's resources", "coder une source de quiz en ressources du lecteur")
@@ -43,6 +44,7 @@ JORVO_MESSAGE(FileIsEmpty, "{1} is empty", "{1} est vide")
 JORVO_MESSAGE(QuestionsOne, "{1} question", "{1} question")
 JORVO_MESSAGE(QuestionsMany, "{1} questions", "{1} questions")
 JORVO_MESSAGE(TextTooLong, "{1} has {2} characters; at most {3} fit", "{1} a {2} caract\xC3\xA8res ; {3} au plus y tiennent")
+JORVO_MESSAGE(TooManySpellings, "{1} spellings; an answer keeps at most {2}", "{1} orthographes ; une r\xC3\xA9ponse en garde au plus {2}")
 JORVO_MESSAGE(SizeInKilobytes, "{1} KB", "{1} Ko")
 JORVO_MESSAGE(SizeInMegabytes, "{1} MB", "{1} Mo")
 
