@@ -9,6 +9,7 @@ int RunBuiltinCommand(int argc, char** argv);
 int RunPictureCommand(int argc, char** argv);
 int RunPackCommand(int argc, char** argv);
 int RunUnpackCommand(int argc, char** argv);
+int RunResultsCommand(int argc, char** argv);
 int RunImportCommand(int argc, char** argv);
 
 const MakerCommand kMakerCommands[] = {
@@ -20,6 +21,10 @@ const MakerCommand kMakerCommands[] = {
     {"import",
      "FILE -o QUIZ.quiz [--force] [--split]   write a quiz source from a spreadsheet's CSV or a GIFT file",
      RunImportCommand},
+    {"results",
+     "QUIZ FILE... [--csv OUT.csv]   judge pupils' answers files as the player does: scores, codes, "
+     "questions found",
+     RunResultsCommand},
     {"code", "QUIZ OUTDIR [--scramble]   code a quiz source into the player's resources", RunCodeCommand},
     {"builtin", "LINK FOOTER OUT.cpp   write the player's built-in block", RunBuiltinCommand},
     {"picture", "IN.png OUT.bmp   the bitmap the player makes of a PNG picture, as a BMP file",
