@@ -132,10 +132,11 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
     settings.mediaKind = [&](const std::string& file) { return SniffFile(sourceDir / fs::u8path(file)); };
     std::vector<ImportedSource> sources;
     std::vector<SourceMessage> notes = quiz.notes;
-    BuildImportedSources(quiz, settings, &sources, &notes);
+    const bool readable = BuildImportedSources(quiz, settings, &sources, &notes);
     std::stable_sort(notes.begin(), notes.end(),
                      [](const SourceMessage& a, const SourceMessage& b) { return a.line < b.line; });
-    const bool written = WriteSources(in, out, sources, force);
+    const bool written = readable ? WriteSources(in, out, sources, force)
+                                  : Fail("a written source would not read back: nothing was written");
     std::fflush(stdout); // the notes come after what was written
     for (const SourceMessage& note : notes)
         std::fprintf(stderr, "%s%s%s: %s\n", in.c_str(), note.line ? ":" : "",

@@ -239,7 +239,7 @@ MediaKind MediaKindOfName(const std::string& file) {
     return MediaKind::Unknown;
 }
 
-void BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settings,
+bool BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settings,
                           std::vector<ImportedSource>* sources, std::vector<SourceMessage>* notes) {
     sources->clear();
     const QuizShape shape = ChooseShape(quiz, settings);
@@ -248,7 +248,7 @@ void BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         FittedQuestion fitted;
         if (FitQuestion(q, shape, settings, notes, &fitted)) questions.push_back(fitted);
     }
-    if (questions.empty()) return;
+    if (questions.empty()) return true;
     size_t parts = 1;
     if (questions.size() > kMostQuestions && settings.split) {
         parts = (questions.size() + kMostQuestions - 1) / kMostQuestions;
@@ -296,9 +296,10 @@ void BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         out.lastLine = questions[first + count - 1].line;
         if (!errors.empty()) {
             sources->clear(); // never a source that `pack` would refuse, nor only some of them
-            return;
+            return false;
         }
         sources->push_back(out);
         first += count;
     }
+    return true;
 }

@@ -26,8 +26,9 @@ struct ImportedSource {
 
 // One source, or with `split` as many as the questions need; none when no question could be carried
 // over. Everything left behind is added to `notes` with its line in the imported file; messages the
-// source reader gives on a written source are added with the line of the question they concern.
-void BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settings,
+// source reader gives on a written source are added with the line of the question they concern. False,
+// with no source, when the reader refuses a source written (the fitting missed a limit).
+bool BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settings,
                           std::vector<ImportedSource>* sources, std::vector<SourceMessage>* notes);
 
 // The quiz kind files of this name suggest, from their extension: Unknown when it tells nothing.
