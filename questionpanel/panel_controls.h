@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "judging/field_judging.h" // the document's counts as the panel holds them
 #include "quizdata/quiz_document.h"
 
 // Control ids of the question panel (n the field number from 1, q the question number from 1).
@@ -14,10 +15,6 @@ constexpr int kRewardPictureBase = 10400; // + q: the reward picture's "IMG" res
 
 // Verdict labels are read back with a limit of 255 bytes, answer fields with the full 260.
 constexpr int kVerdictReadLimit = 255;
-
-// The document's counts kept to what the panel can hold: 1 or 2 fields per question, 0 to 96 questions.
-int AnswersPerQuestionOf(const QuizDocument* document);
-int QuestionCountOf(const QuizDocument* document);
 
 // Control `id` of `panel`, as GetDlgItem finds it (the first child with that id), or null. Under Wine each
 // GetDlgItem fetches the panel's whole child list from the server, hundreds of microseconds among a

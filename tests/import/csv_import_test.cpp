@@ -167,7 +167,7 @@ TEST(CsvImport, SpellingsSplitAtBarsThatAreNotEscaped) {
         {"", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SplitSpellings(c.cell), c.spellings) << c.cell;
+        EXPECT_EQ(SplitCellSpellings(c.cell), c.spellings) << c.cell;
 }
 
 } // namespace

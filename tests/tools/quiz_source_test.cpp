@@ -103,8 +103,9 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
         {"reveal-mode: 7\n" + q, "line 1: reveal-mode must be a number from 0 to 6"},
         {"nonsense: 1\n" + q, "line 1: unknown key 'nonsense'"},
         {"answer: Paris\n" + q, "line 1: 'answer' belongs to a question: write 'question: ...' first"},
-        {"question: q\nanswer: a|b\n",
-         "line 2: answer: the character '|' cannot be used (the player's data separates fields with it)"},
+        {"question: q\nanswer: a\\|b\n",
+         "line 2: answer: the first spelling cannot hold '|' (the player's data separates fields with it); a "
+         "later one can, written \\|"},
         {"title: x|y\n" + q,
          "line 1: title: the character '|' cannot be used (the player's data separates fields with it)"},
         {"question: q\nanswer: \xE4\xB8\xAD\n",

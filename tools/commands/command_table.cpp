@@ -12,7 +12,8 @@ int RunUnpackCommand(int argc, char** argv);
 int RunImportCommand(int argc, char** argv);
 
 const MakerCommand kMakerCommands[] = {
-    {"judge", "ACCEPTED TYPED   the verdict the player gives to TYPED", RunJudgeCommand},
+    {"judge", "ACCEPTED TYPED   the verdict the player gives to TYPED (ACCEPTED may be 'a | b')",
+     RunJudgeCommand},
     {"pack", "QUIZ -o OUT.exe [--scramble] [--arch i686|x86_64] [--template FILE]   write a quiz program",
      RunPackCommand},
     {"unpack", "QUIZ.exe DIR   write a quiz program's source and media files into DIR", RunUnpackCommand},

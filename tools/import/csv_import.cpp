@@ -2,6 +2,7 @@
 
 #include "tools/common/cp1252.h"
 #include "tools/import/csv_reader.h"
+#include "tools/source/answer_spellings.h"
 
 namespace {
 
@@ -83,21 +84,10 @@ int CsvColumnNamed(const std::string& cell) {
     return -1;
 }
 
-std::vector<std::string> SplitSpellings(const std::string& cell) {
+std::vector<std::string> SplitCellSpellings(const std::string& cell) {
     std::vector<std::string> spellings;
-    std::string piece;
-    for (size_t i = 0; i <= cell.size(); ++i) {
-        if (i < cell.size() && cell[i] == '\\' && i + 1 < cell.size() && cell[i + 1] == '|') {
-            piece.push_back('|');
-            ++i;
-        } else if (i == cell.size() || cell[i] == '|') {
-            piece = Trim(piece);
-            if (!piece.empty()) spellings.push_back(piece);
-            piece.clear();
-        } else {
-            piece.push_back(cell[i]);
-        }
-    }
+    for (const std::string& piece : SplitSpellings(cell)) // the quiz source's own rule
+        if (!Trim(piece).empty()) spellings.push_back(Trim(piece));
     return spellings;
 }
 
@@ -139,8 +129,8 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
         ImportedQuestion question;
         question.line = record.line;
         question.text = cell(kQuestion);
-        question.answer = SplitSpellings(cell(kAnswer));
-        question.answer2 = SplitSpellings(cell(kAnswer2));
+        question.answer = SplitCellSpellings(cell(kAnswer));
+        question.answer2 = SplitCellSpellings(cell(kAnswer2));
         question.reveal = cell(kReveal);
         question.media = cell(kMedia);
         question.reward = cell(kReward);

@@ -18,5 +18,6 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout);
 // "question", "answer", "answer2", "reveal", "media", "reward".
 int CsvColumnNamed(const std::string& cell);
 
-// `cell` cut at each '|' not preceded by a backslash, each piece trimmed, empty pieces left out.
-std::vector<std::string> SplitSpellings(const std::string& cell);
+// `cell` cut into spellings as a quiz source's answer is (SplitSpellings), each trimmed of line breaks
+// too, empty pieces left out.
+std::vector<std::string> SplitCellSpellings(const std::string& cell);
