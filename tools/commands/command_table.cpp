@@ -9,6 +9,7 @@ int RunBuiltinCommand(int argc, char** argv);
 int RunPictureCommand(int argc, char** argv);
 int RunPackCommand(int argc, char** argv);
 int RunUnpackCommand(int argc, char** argv);
+int RunResultsCommand(int argc, char** argv);
 int RunImportCommand(int argc, char** argv);
 
 const MakerCommand kMakerCommands[] = {
@@ -17,6 +18,7 @@ const MakerCommand kMakerCommands[] = {
      RunPackCommand},
     {"unpack", "QUIZ.exe DIR", Msg::AboutUnpack, RunUnpackCommand},
     {"import", "FILE -o QUIZ.quiz [--force] [--split]", Msg::AboutImport, RunImportCommand},
+    {"results", "QUIZ FILE... [--csv OUT.csv]", Msg::AboutResults, RunResultsCommand},
     {"code", "QUIZ OUTDIR [--scramble]", Msg::AboutCode, RunCodeCommand},
     {"builtin", "LINK FOOTER OUT.cpp", Msg::AboutBuiltin, RunBuiltinCommand},
     {"picture", "IN.png OUT.bmp", Msg::AboutPicture, RunPictureCommand},

@@ -25,6 +25,7 @@ JORVO_MESSAGE(AboutJudge, "the verdict the player gives to TYPED (ACCEPTED may b
 JORVO_MESSAGE(AboutImport, "write a quiz source from a spreadsheet's CSV or a GIFT file", "\xC3\xA9" "crire une source de quiz depuis le CSV d'un tableur ou un fichier GIFT")
 JORVO_MESSAGE(AboutPack, "write a quiz program", "\xC3\xA9" "crire un programme de quiz")
 JORVO_MESSAGE(AboutUnpack, "write a quiz program's source and media files into DIR", "\xC3\xA9" "crire dans DIR la source et les fichiers d'un programme de quiz")
+JORVO_MESSAGE(AboutResults, "judge pupils' answers files as the player does: scores, codes, questions found", "juger les fichiers de r\xC3\xA9ponses des \xC3\xA9l\xC3\xA8ves comme le lecteur : scores, codes, questions trouv\xC3\xA9" "es")
 JORVO_MESSAGE(AboutCode, "code a quiz source into the player's resources", "coder une source de quiz en ressources du lecteur")
 JORVO_MESSAGE(AboutBuiltin, "write the player's built-in block", "\xC3\xA9" "crire le bloc int\xC3\xA9gr\xC3\xA9 du lecteur")
 JORVO_MESSAGE(AboutPicture, "the bitmap the player makes of a PNG picture, as a BMP file", "l'image que le lecteur fait d'un PNG, en fichier BMP")
