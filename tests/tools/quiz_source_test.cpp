@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "tools/common/messages.h"
 #include "tools/source/quiz_source.h"
 
 namespace {
@@ -108,6 +109,31 @@ TEST(QuizSource, ARefusedValueIsReportedOnceAndKeysAreReadWhateverTheirCase) {
     EXPECT_EQ(capital.source.content.quizKind, 1);
     EXPECT_EQ(capital.source.media[0].reward, "louvre.jpg");
     EXPECT_EQ(capital.source.content.questions[1].answer2, "-");
+}
+
+// A French author reads the same checks in French.
+TEST(QuizSource, SpeaksFrenchToAFrenchAuthor) {
+    SetMessageLanguage(Language::French);
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"kind: Pictures\nquestion: q\n  answer: abcd\n",
+         "line 1: kind doit valoir text, pictures, audio ou video : \xC3\xA9"
+         "crivez-le en minuscules, pictures"},
+        {"reveal-mode: 9\nquestion: q\n  answer: abcd\n",
+         "line 1: reveal-mode doit \xC3\xAAtre un nombre de 0 \xC3\xA0 6"},
+        {"question: q\n  answr: abcd\n",
+         "line 2: cl\xC3\xA9 inconnue \xC2\xAB answr \xC2\xBB : vouliez-vous \xC3\xA9"
+         "crire \xC2\xAB answer \xC2\xBB ?"},
+        {"title: a\nquestion: q\n", "line 2: question 1 n'a pas de r\xC3\xA9ponse"},
+        {"title: a\n", "le quiz n'a aucune question"},
+    };
+    for (const auto& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        EXPECT_TRUE(Holds(parsed.errors, c.message)) << c.text << ":\n" << Joined(parsed.errors);
+    }
+    SetMessageLanguage(Language::English);
 }
 
 TEST(QuizSource, ReadsEveryKeyIntoTheQuizWithoutAWarning) {
