@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/tools/fake_pe.h"
+#include "tools/common/messages.h"
 #include "tools/pe/pe_resources.h"
 #include "tools/source/class_results.h"
 #include "tools/source/quiz_resources.h"
@@ -34,6 +35,7 @@ std::string Lines(const std::vector<std::string>& lines) {
 }
 
 std::unique_ptr<QuizDocument> Load(const ByteVector& bytes, std::vector<std::string>* notes = nullptr) {
+    SetMessageLanguage(Language::English); // the texts below are the English ones
     std::string error;
     std::vector<std::string> ignored;
     auto document = LoadQuizForResults(bytes, &error, notes ? notes : &ignored);
@@ -171,6 +173,16 @@ TEST(ClassResults, TableAndSpreadsheetShowScoresCodesAndWhatTheClassFound) {
               "1;1;3\r\n"
               "2;1;3\r\n"
               "3;1;3\r\n");
+    // A French user reads French headings, and a French spreadsheet program gets them too.
+    SetMessageLanguage(Language::French);
+    const std::string table = "fichier      score   code  trouv\xC3\xA9"
+                              "es\n";
+    const std::string csv = "\xEF\xBB\xBF"
+                            "fichier;score;questions;code;trouv\xC3\xA9"
+                            "es;1 Pays";
+    EXPECT_EQ(ResultsTable(*document, results).substr(0, table.size()), table);
+    EXPECT_EQ(ResultsCsv(*document, results).substr(0, csv.size()), csv);
+    SetMessageLanguage(Language::English);
 }
 
 } // namespace

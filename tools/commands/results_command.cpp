@@ -6,16 +6,27 @@
 #include <vector>
 
 #include "tools/common/atomic_write.h"
+#include "tools/common/console.h"
 #include "tools/common/file_bytes.h"
+#include "tools/common/messages.h"
 #include "tools/source/class_results.h"
 
 namespace {
 
-const char kUsage[] = "usage: jorvo-maker results QUIZ FILE... [--csv OUT.csv]\n";
+const char kArguments[] = "results QUIZ FILE... [--csv OUT.csv]";
+
+void Tell(const std::string& message) {
+    PrintLine(stderr, "jorvo-maker results: " + message);
+}
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "jorvo-maker results: %s\n", message.c_str());
+    Tell(message);
     return 1;
+}
+
+int Usage() {
+    PrintLine(stderr, Say(Msg::UsageOf, {kArguments}));
+    return 2;
 }
 
 } // namespace
@@ -27,21 +38,21 @@ int RunResultsCommand(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--csv") && i + 1 < argc)
             csvPath = argv[++i];
         else if (argv[i][0] == '-' && argv[i][1])
-            return std::fprintf(stderr, "jorvo-maker results: unknown option '%s'\n%s", argv[i], kUsage), 2;
+            return Usage();
         else if (quizPath.empty())
             quizPath = argv[i];
         else
             files.push_back(argv[i]);
     }
-    if (quizPath.empty() || files.empty()) return std::fprintf(stderr, "%s", kUsage), 2;
+    if (quizPath.empty() || files.empty()) return Usage();
 
     ByteVector bytes;
-    if (!ReadFileBytes(quizPath, &bytes)) return Fail("cannot read " + quizPath);
+    if (!ReadFileBytes(quizPath, &bytes)) return Fail(Say(Msg::CannotRead, {quizPath}));
     std::string error;
     std::vector<std::string> notes;
     const std::unique_ptr<QuizDocument> document = LoadQuizForResults(bytes, &error, &notes);
     for (const std::string& note : notes)
-        std::fprintf(stderr, "jorvo-maker results: %s: %s\n", quizPath.c_str(), note.c_str());
+        Tell(quizPath + ": " + note);
     if (!document) return Fail(quizPath + ": " + error);
 
     std::vector<PupilResult> results;
@@ -50,23 +61,21 @@ int RunResultsCommand(int argc, char** argv) {
         PupilResult result;
         if (!ReadFileBytes(file, &bytes)) {
             result.name = file;
-            result.problem = "it cannot be read";
+            result.problem = Say(Msg::AnswersUnreadable);
         } else {
             result = JudgeAnswersFile(*document, file, bytes);
         }
         if (!result.problem.empty()) {
-            std::fprintf(stderr, "jorvo-maker results: %s is skipped, not an answers file of this quiz: %s\n",
-                         file.c_str(), result.problem.c_str());
+            Tell(Say(Msg::ResultsSkipped, {file, result.problem}));
             ++skipped;
         }
         results.push_back(result);
     }
-    if (skipped < static_cast<int>(results.size()))
-        std::printf("%s", ResultsTable(*document, results).c_str());
+    if (skipped < static_cast<int>(results.size())) PrintText(stdout, ResultsTable(*document, results));
     if (!csvPath.empty()) {
         const std::string csv = ResultsCsv(*document, results);
         if (!WriteFileAtomically(csvPath, ByteVector(csv.begin(), csv.end())))
-            return Fail("cannot write " + csvPath);
+            return Fail(Say(Msg::CannotWrite, {csvPath}));
     }
     return skipped ? 1 : 0;
 }

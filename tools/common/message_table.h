@@ -175,4 +175,25 @@ JORVO_MESSAGE(QuizDoesNotDecode, "the quiz (PATCH 104) does not decode", "le qui
 JORVO_MESSAGE(ScoresDoNotDecode, "the score codes (PATCH 105) are missing or do not decode", "les codes de score (PATCH 105) manquent ou ne se d\xC3\xA9" "codent pas")
 JORVO_MESSAGE(MoreScoresThanQuestions, "more score codes than questions", "plus de codes de score que de questions")
 
+// results
+JORVO_MESSAGE(ResultsSkipped, "{1} is skipped, not an answers file of this quiz: {2}", "{1} est laiss\xC3\xA9 de c\xC3\xB4t\xC3\xA9, ce n'est pas un fichier de r\xC3\xA9ponses de ce quiz : {2}")
+JORVO_MESSAGE(AnswersUnreadable, "it cannot be read", "il ne peut pas \xC3\xAAtre lu")
+JORVO_MESSAGE(AnswersBinary, "it holds binary data (byte {1} at offset {2})", "il contient des donn\xC3\xA9" "es binaires (octet {1} \xC3\xA0 la position {2})")
+JORVO_MESSAGE(AnswersLineEnd, "line {1} does not end with CR LF, as the player writes its lines", "la ligne {1} ne finit pas par CR LF, comme le lecteur \xC3\xA9" "crit ses lignes")
+JORVO_MESSAGE(AnswersLineTooLong, "line {1} holds {2} characters, more than an answer field's {3}", "la ligne {1} a {2} caract\xC3\xA8res, plus que les {3} d'un champ de r\xC3\xA9ponse")
+JORVO_MESSAGE(AnswersLinesOne, "{1} line", "{1} ligne")
+JORVO_MESSAGE(AnswersLinesMany, "{1} lines", "{1} lignes")
+JORVO_MESSAGE(AnswersLineCount, "it has {1} where this quiz's answers file has {2}, one per answer field", "il a {1} quand le fichier de r\xC3\xA9ponses de ce quiz en a {2}, une par champ de r\xC3\xA9ponse")
+JORVO_MESSAGE(ResultsPlayerSays, "the player would say: {1}", "le lecteur dirait : {1}")
+JORVO_MESSAGE(ResultsNoQuestion, "the quiz has no question the player would show", "le quiz n'a aucune question que le lecteur montrerait")
+JORVO_MESSAGE(ResultsSourceMistakes, "the quiz source has mistakes ({1}); run pack to see them all", "la source du quiz a des erreurs ({1}) ; lancez pack pour les voir toutes")
+JORVO_MESSAGE(ResultsFile, "file", "fichier")
+JORVO_MESSAGE(ResultsScore, "score", "score")
+JORVO_MESSAGE(ResultsCode, "code", "code")
+JORVO_MESSAGE(ResultsFound, "found", "trouv\xC3\xA9" "es")
+JORVO_MESSAGE(ResultsQuestion, "question", "question")
+JORVO_MESSAGE(ResultsFoundBy, "found by", "trouv\xC3\xA9" "e par")
+JORVO_MESSAGE(ResultsQuestions, "questions", "questions")
+JORVO_MESSAGE(ResultsFiles, "files", "fichiers")
+
 // clang-format on

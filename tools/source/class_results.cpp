@@ -9,6 +9,7 @@
 #include "quizdata/quiz_loader.h"
 #include "questionpanel/restored_answers.h"
 #include "tools/common/cp1252.h"
+#include "tools/common/messages.h"
 #include "tools/pe/pe_resources.h"
 #include "tools/source/quiz_resources.h"
 #include "tools/source/quiz_source.h"
@@ -32,7 +33,7 @@ void FindPiece(void* context, int id, const uint8_t** bytes, size_t* size) {
 void ReleasePiece(void*, int) {}
 
 void KeepMessage(void* context, const char* text, const char*, unsigned) {
-    static_cast<Pieces*>(context)->notes->push_back("the player would say: " + Cp1252ToUtf8(text));
+    static_cast<Pieces*>(context)->notes->push_back(Say(Msg::ResultsPlayerSays, {Cp1252ToUtf8(text)}));
 }
 
 bool QuizResourcesOf(const ByteVector& bytes, std::vector<Resource>* resources, std::string* error) {
@@ -42,8 +43,7 @@ bool QuizResourcesOf(const ByteVector& bytes, std::vector<Resource>* resources, 
     QuizProject project;
     std::vector<SourceMessage> errors, warnings;
     if (!ParseQuizSource(std::string(bytes.begin(), bytes.end()), &project.source, &errors, &warnings)) {
-        *error = "the quiz source has mistakes (" + FormatSourceMessage(errors.front()) +
-                 "); run pack to see them all";
+        *error = Say(Msg::ResultsSourceMistakes, {FormatSourceMessage(errors.front())});
         return false;
     }
     return AddQuizResources(project, false, 0, resources, error);
@@ -120,7 +120,7 @@ std::unique_ptr<QuizDocument> LoadQuizForResults(const ByteVector& bytes, std::s
     std::vector<Resource> resources;
     if (!QuizResourcesOf(bytes, &resources, error)) return nullptr;
     if (!FindPeResource(resources, TextKey("PATCH"), NumberKey(kQuizResourceId))) {
-        *error = "no quiz inside (no PATCH 104 resource): not a Jorvo quiz program";
+        *error = Say(Msg::NoQuizInside);
         return nullptr;
     }
     // The player's own block holds only its link and footer, which judging does not read.
@@ -133,7 +133,7 @@ std::unique_ptr<QuizDocument> LoadQuizForResults(const ByteVector& bytes, std::s
     QuizLoader::load(document.get(), access);
     SettleDeclaredShape(document.get());
     if (QuestionCountOf(document.get()) == 0) {
-        *error = "the quiz has no question the player would show";
+        *error = Say(Msg::ResultsNoQuestion);
         return nullptr;
     }
     return document;
@@ -146,25 +146,24 @@ std::string AnswersFileProblem(const ByteVector& bytes, int fieldCount) {
         const bool end = i == bytes.size();
         const uint8_t c = end ? 0 : bytes[i];
         if (!end && c < 0x20 && c != '\r' && c != '\n' && c != '\t') {
-            char text[96];
-            std::snprintf(text, sizeof text, "it holds binary data (byte 0x%02X at offset %zu)", c, i);
-            return text;
+            char byte[8];
+            std::snprintf(byte, sizeof byte, "0x%02X", c);
+            return Say(Msg::AnswersBinary, {byte, std::to_string(i)});
         }
         if (!end && c != '\r' && c != '\n') continue;
         if (!end && (c == '\n' || i + 1 == bytes.size() || bytes[i + 1] != '\n'))
-            return "line " + std::to_string(lines + 1) +
-                   " does not end with CR LF, as the player writes its lines";
+            return Say(Msg::AnswersLineEnd, {std::to_string(lines + 1)});
         if (end && i == start) break; // nothing after the last CR LF
         ++lines;
         if (i - start > static_cast<size_t>(kMaxAnswerLength))
-            return "line " + std::to_string(lines) + " holds " + std::to_string(i - start) +
-                   " characters, more than an answer field's " + std::to_string(kMaxAnswerLength);
+            return Say(Msg::AnswersLineTooLong,
+                       {std::to_string(lines), std::to_string(i - start), std::to_string(kMaxAnswerLength)});
         start = i + 2;
         i = end ? i : i + 1;
     }
     if (lines != fieldCount)
-        return "it has " + std::to_string(lines) + (lines == 1 ? " line" : " lines") +
-               " where this quiz's answers file has " + std::to_string(fieldCount) + ", one per answer field";
+        return Say(Msg::AnswersLineCount, {SayCount(Msg::AnswersLinesOne, Msg::AnswersLinesMany, lines),
+                                           std::to_string(fieldCount)});
     return {};
 }
 
@@ -195,15 +194,17 @@ PupilResult JudgeAnswersFile(const QuizDocument& document, const std::string& na
 
 std::string ResultsTable(const QuizDocument& document, const std::vector<PupilResult>& results) {
     const int questions = QuestionCountOf(&document);
-    size_t nameWidth = 4, codeWidth = 4, scoreWidth = 5;
+    const std::string file = Say(Msg::ResultsFile), score = Say(Msg::ResultsScore),
+                      code = Say(Msg::ResultsCode);
+    size_t nameWidth = Width(file), codeWidth = Width(code), scoreWidth = Width(score);
     for (const PupilResult& r : results) {
         if (!r.problem.empty()) continue;
         nameWidth = std::max(nameWidth, Width(r.name));
         codeWidth = std::max(codeWidth, Width(Cp1252ToUtf8(TrimmedEnd(r.code))));
         scoreWidth = std::max(scoreWidth, ScoreLine(static_cast<int>(r.found.size()), questions).size());
     }
-    std::string out = Padded("file", nameWidth) + "  " + Padded("score", scoreWidth) + "  " +
-                      Padded("code", codeWidth) + "  found\n";
+    std::string out = Padded(file, nameWidth) + "  " + Padded(score, scoreWidth) + "  " +
+                      Padded(code, codeWidth) + "  " + Say(Msg::ResultsFound) + "\n";
     for (const PupilResult& r : results) {
         if (!r.problem.empty()) continue;
         out += Padded(r.name, nameWidth) + "  " +
@@ -212,18 +213,19 @@ std::string ResultsTable(const QuizDocument& document, const std::vector<PupilRe
     }
     const std::vector<int> foundBy = FoundBy(document, results);
     const std::string files = std::to_string(Judged(results));
-    out += "\nquestion  found by\n";
-    for (int question = 1; question <= questions; ++question)
-        out += Padded(std::to_string(question), 8) + "  " +
-               std::to_string(foundBy[static_cast<size_t>(question)]) + " / " + files + "\n";
+    const std::string question = Say(Msg::ResultsQuestion);
+    out += "\n" + question + "  " + Say(Msg::ResultsFoundBy) + "\n";
+    for (int q = 1; q <= questions; ++q)
+        out += Padded(std::to_string(q), Width(question)) + "  " +
+               std::to_string(foundBy[static_cast<size_t>(q)]) + " / " + files + "\n";
     return out;
 }
 
 std::string ResultsCsv(const QuizDocument& document, const std::vector<PupilResult>& results) {
     const int questions = QuestionCountOf(&document);
     const int fields = questions * AnswersPerQuestionOf(&document);
-    std::string out = "\xEF\xBB\xBF"
-                      "file;score;questions;code;found";
+    std::string out = "\xEF\xBB\xBF" + Say(Msg::ResultsFile) + ";" + Say(Msg::ResultsScore) + ";" +
+                      Say(Msg::ResultsQuestions) + ";" + Say(Msg::ResultsCode) + ";" + Say(Msg::ResultsFound);
     for (int field = 1; field <= fields; ++field)
         out += ";" + CsvCell(FieldHeading(document, field));
     out += "\r\n";
@@ -236,7 +238,8 @@ std::string ResultsCsv(const QuizDocument& document, const std::vector<PupilResu
         out += "\r\n";
     }
     const std::vector<int> foundBy = FoundBy(document, results);
-    out += "\r\nquestion;found by;files\r\n";
+    out += "\r\n" + Say(Msg::ResultsQuestion) + ";" + Say(Msg::ResultsFoundBy) + ";" +
+           Say(Msg::ResultsFiles) + "\r\n";
     for (int question = 1; question <= questions; ++question)
         out += std::to_string(question) + ";" + std::to_string(foundBy[static_cast<size_t>(question)]) + ";" +
                std::to_string(Judged(results)) + "\r\n";
