@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include "media/media_sniffing.h"
+#include "media/picture_size.h"
+#include "tools/common/file_access.h"
+#include "tools/common/messages.h"
 #include "tools/common/file_bytes.h"
 #include "tools/source/media_format.h"
 #include "tools/source/picture_check.h"
@@ -17,18 +20,24 @@ std::string At(const std::string& quizPath, int line) {
 // What each kind of quiz wants of the file its `picture:` key names.
 struct Wanted {
     MediaKind kind;
-    const char* quiz;    // "a picture quiz"
-    const char* formats; // "a PNG, JPEG, GIF or BMP picture"
-    const char* safest;  // the formats that play on every Windows
+    Msg quiz;    // "a picture quiz"
+    Msg formats; // "a PNG, JPEG, GIF or BMP picture"
+    Msg safest;  // the formats that play on every Windows
 };
 
-const Wanted kPicture = {MediaKind::Picture, "a reward", "a PNG, JPEG, GIF or BMP picture", ""};
+const Wanted kPicture = {MediaKind::Picture, Msg::AReward, Msg::PictureFormats, Msg::SafestSounds};
 const Wanted kByQuizKind[4] = {
-    {MediaKind::Unknown, "a text-list quiz", "", ""},
-    {MediaKind::Picture, "a picture quiz", "a PNG, JPEG, GIF or BMP picture", ""},
-    {MediaKind::Sound, "an audio quiz", "a WAV, MP3, WMA or MIDI sound", "WAV, MP3 and WMA"},
-    {MediaKind::Film, "a video quiz", "a WMV, AVI, MPEG or MP4 film", "WMV, AVI and MPEG"},
+    {MediaKind::Unknown, Msg::ATextListQuiz, Msg::PictureFormats, Msg::SafestSounds},
+    {MediaKind::Picture, Msg::APictureQuiz, Msg::PictureFormats, Msg::SafestSounds},
+    {MediaKind::Sound, Msg::AnAudioQuiz, Msg::SoundFormats, Msg::SafestSounds},
+    {MediaKind::Film, Msg::AVideoQuiz, Msg::FilmFormats, Msg::SafestFilms},
 };
+
+// Why a file cannot be read, in the user's language for the common case.
+std::string WhyUnreadable(const std::string& path) {
+    if (!IsRegularFile(path)) return Say(Msg::NoSuchFile);
+    return errno ? std::strerror(errno) : Say(Msg::ReadError);
+}
 
 // Reads one media file and checks that it is what the quiz will use it as.
 bool LoadMedia(const std::string& quizPath, const std::string& file, int line, const Wanted& wanted,
@@ -38,37 +47,54 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
     const std::string path = MediaFilePath(quizPath, file);
     errno = 0;
     if (!ReadFileBytes(path, bytes)) {
-        errors->push_back(at + "cannot read " + file + " (" + path +
-                          "): " + (errno ? std::strerror(errno) : "read error"));
+        std::string message = at + Say(Msg::CannotReadBecause, {path, WhyUnreadable(path)});
+#ifndef _WIN32
+        // A name written on Windows: here a backslash is part of the name, not a folder separator.
+        if (file.find('\\') != std::string::npos) {
+            std::string slashed = file;
+            for (char& c : slashed)
+                if (c == '\\') c = '/';
+            message += " (" + Say(Msg::UseSlashes, {slashed}) + ")";
+        }
+#endif
+        errors->push_back(message);
         return false;
     }
     if (bytes->empty()) {
-        errors->push_back(at + file + " is empty");
+        errors->push_back(at + Say(Msg::FileIsEmpty, {file}));
         return false;
     }
     const MediaFormat format = SniffMediaFormat(*bytes);
     if (format.kind != wanted.kind) {
-        const std::string what =
-            format.kind == MediaKind::Unknown
-                ? std::string(DescribeMediaKind(format.kind)) + ":"
-                : std::string(DescribeMediaKind(format.kind)) + " (" + format.name + "), but";
-        errors->push_back(at + file + " is " + what + " " + wanted.quiz + " needs " + wanted.formats);
+        const std::string quiz = Say(wanted.quiz), formats = Say(wanted.formats);
+        errors->push_back(
+            at + (format.kind == MediaKind::Unknown
+                      ? Say(Msg::NotMediaNeeds, {file, DescribeMediaKind(format.kind), quiz, formats})
+                      : Say(Msg::WrongMediaNeeds,
+                            {file, DescribeMediaKind(format.kind), format.name, quiz, formats})));
         return false;
     }
     if (format.kind == MediaKind::Picture) {
-        const std::string problem = PictureProblem(*bytes);
+        PictureSize size;
+        const std::string problem = PictureProblem(*bytes, &size);
         if (!problem.empty()) {
             errors->push_back(at + file + ": " + problem);
             return false;
+        }
+        // Twice the box on its longer side: four times the pixels shown, carried in every copy of the quiz.
+        if (size.width > 2u * kPictureBoxSide || size.height > 2u * kPictureBoxSide) {
+            const PictureSize shown = ShownPictureSize(size);
+            warnings->push_back(at + Say(Msg::PictureLargerThanShown,
+                                         {file, std::to_string(size.width), std::to_string(size.height),
+                                          SayBytes(bytes->size()), std::to_string(shown.width),
+                                          std::to_string(shown.height)}));
         }
     }
     // The player writes a sound or film to a file named by its own sniffing of the first bytes; a
     // file named with the wrong extension may not play.
     const char* named = SniffMediaExtension(bytes->data(), bytes->size());
     if (*format.extension && std::strcmp(named, format.extension) != 0)
-        warnings->push_back(at + file + ": the player names this " + format.name + " file ." + named +
-                            " to play it, and Windows Media Player may refuse it: " + wanted.safest +
-                            " files play everywhere");
+        warnings->push_back(at + Say(Msg::MediaRenamed, {file, format.name, named, Say(wanted.safest)}));
     return true;
 }
 
@@ -88,8 +114,7 @@ bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vec
     ByteVector sourceBytes;
     errno = 0;
     if (!ReadFileBytes(quizPath, &sourceBytes)) {
-        errors->push_back(quizPath +
-                          ": cannot read the file: " + (errno ? std::strerror(errno) : "read error"));
+        errors->push_back(Say(Msg::CannotReadBecause, {quizPath, WhyUnreadable(quizPath)}));
         return false;
     }
     std::vector<SourceMessage> sourceErrors, sourceWarnings;
