@@ -41,29 +41,28 @@ void ExpectSameQuiz(const QuizSource& a, const QuizSource& b) {
 }
 
 // Written by hand: keys out of the writer's order, comments here and there, CR LF line ends, accents.
-const char kHandWritten[] =
-    "# Mon quiz des animaux\r\n"
-    "kind: pictures\r\n"
-    "title: Les animaux \xC3\xA0 plumes\r\n"
-    "answers: 2\r\n"
-    "label1: Nom\r\n"
-    "label2: Couleur\r\n"
-    "reveal-mode: 3\r\n"
-    "colour: 10 20 30\r\n"
-    "score: D\xC3\xA9\x62utant\r\n"
-    "question: Qui est-ce ?\r\n"
-    "  # la photo vient du jardin\r\n"
-    "  picture: images/\xC3\xA9\x63ureuil roux.jpg\r\n"
-    "  answer2: roux\r\n"
-    "  answer: \xC3\xA9\x63ureuil\r\n"
-    "  reward: bravo.png\r\n"
-    "  reveal: Il mange des noisettes.\r\n"
-    "question: Et lui ?\r\n"
-    "  answer: pie\r\n"
-    "  answer2: -\r\n"
-    "  picture: pie.png\r\n"
-    "score: Expert\r\n"
-    "author: Mme Martin\r\n";
+const char kHandWritten[] = "# Mon quiz des animaux\r\n"
+                            "kind: pictures\r\n"
+                            "title: Les animaux \xC3\xA0 plumes\r\n"
+                            "answers: 2\r\n"
+                            "label1: Nom\r\n"
+                            "label2: Couleur\r\n"
+                            "reveal-mode: 3\r\n"
+                            "colour: 10 20 30\r\n"
+                            "score: D\xC3\xA9\x62utant\r\n"
+                            "question: Qui est-ce ?\r\n"
+                            "  # la photo vient du jardin\r\n"
+                            "  picture: images/\xC3\xA9\x63ureuil roux.jpg\r\n"
+                            "  answer2: roux\r\n"
+                            "  answer: \xC3\xA9\x63ureuil\r\n"
+                            "  reward: bravo.png\r\n"
+                            "  reveal: Il mange des noisettes.\r\n"
+                            "question: Et lui ?\r\n"
+                            "  answer: pie\r\n"
+                            "  answer2: -\r\n"
+                            "  picture: pie.png\r\n"
+                            "score: Expert\r\n"
+                            "author: Mme Martin\r\n";
 
 TEST(StudioDocument, HandWrittenSourceSavesToTheSameQuizAndKeepsItsComments) {
     StudioDocument document;

@@ -72,8 +72,9 @@ std::string StudioFixture::Cell(int id, int row, int column) {
     item.iSubItem = column;
     item.pszText = text;
     item.cchTextMax = 512;
-    SendDlgItemMessageW(studioWindow, id, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return Utf8FromWide(std::wstring(text));
+    SendDlgItemMessageW(studioWindow, id, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&item));
+    return Utf8FromWide(text);
 }
 
 int StudioFixture::Rows(int id) {
@@ -83,14 +84,15 @@ int StudioFixture::Rows(int id) {
 void StudioFixture::Drop(const std::vector<std::string>& files, POINT point) {
     std::wstring names;
     for (const std::string& file : files)
-        names += WideFromUtf8(file) + L'\0';
+        names += WidePath(file) + L'\0';
     names += L'\0';
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
     drop->pt = point;
     drop->fWide = TRUE;
-    CopyMemory(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
+    CopyMemory(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
+               names.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     SendMessageW(studioWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
@@ -111,23 +113,25 @@ std::string ScratchFolderForTest() {
     std::wstring folder = std::wstring(temporary) + L"studio-test-" + std::to_wstring(GetCurrentProcessId()) +
                           L"-" + std::to_wstring(++count);
     SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    return Utf8FromWide(folder);
+    return Utf8FromWide(folder.c_str());
 }
 
 void WriteFileForTest(const std::string& utf8Path, const std::string& bytes) {
-    HANDLE file = CreateFileW(WideFromUtf8(utf8Path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file =
+        CreateFileW(WidePath(utf8Path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
 
 bool ReadFileForTest(const std::string& utf8Path, std::string* bytes) {
-    HANDLE file = CreateFileW(WideFromUtf8(utf8Path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file = CreateFileW(WidePath(utf8Path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bytes->assign(GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
-    const BOOL ok = bytes->empty() || ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &read, nullptr);
+    const BOOL ok =
+        bytes->empty() || ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &read, nullptr);
     CloseHandle(file);
     return ok && read == bytes->size();
 }

@@ -60,16 +60,18 @@ TEST(StudioProblems, EachProblemNamesItsQuestionAndField) {
          StudioField::Picture},
         {"no picture", [](StudioDocument* d) { d->source.media[2].picture.clear(); }, true, 3,
          StudioField::Question},
-        {"a sound in a picture quiz",
-         [](StudioDocument* d) { d->source.media[0].picture = "son.wav"; }, true, 1, StudioField::Picture},
+        {"a sound in a picture quiz", [](StudioDocument* d) { d->source.media[0].picture = "son.wav"; }, true,
+         1, StudioField::Picture},
         {"too many score codes", [](StudioDocument* d) { d->source.content.scoreMessages.push_back("x"); },
          true, 0, StudioField::Scores},
         {"a bar in the title", [](StudioDocument* d) { d->source.content.title = "a|b"; }, true, 0,
          StudioField::Title},
-        {"a missing reward", [](StudioDocument* d) {
+        {"a missing reward",
+         [](StudioDocument* d) {
              d->source.content.revealMode = 1;
              d->source.media[2].reward = "bravo.png";
-         }, true, 3, StudioField::Reward},
+         },
+         true, 3, StudioField::Reward},
     };
     WriteFileBytes(folder + "/son.wav", SoundOrFilm("WAV"));
     for (const auto& c : cases) {
@@ -109,7 +111,7 @@ TEST(StudioProblems, MediaVerdictsAreKeptUntilCleared) {
 TEST(StudioProblems, ProblemsComeInQuestionOrderErrorsFirst) {
     const std::string folder = ScratchFolder();
     StudioDocument document = ThreePictures(folder);
-    document.source.content.questions[2].answer1 = "ab";  // a warning
+    document.source.content.questions[2].answer1 = "ab";       // a warning
     document.source.content.questions[2].questionText = "a|b"; // an error
     document.source.content.questions[0].answer1.clear();
     document.source.content.scoreMessages.pop_back(); // a warning about the whole quiz

@@ -10,6 +10,8 @@
 #include "questionpanel/panel_state.h"
 #include "studio_fixture.h"
 #include "tests/tools/media_samples.h"
+#include "tools/pe/pe_resources.h"
+#include "tools/source/quiz_resources.h"
 #include "tools/source/quiz_source.h"
 #include "tools/studio/studio_fields.h"
 #include "tools/studio/studio_files.h"
@@ -25,7 +27,7 @@ class StudioWindowTest : public ::testing::Test, public StudioFixture {
     static std::string Title() {
         wchar_t title[256] = L"";
         GetWindowTextW(Window(), title, 256);
-        return Utf8FromWide(std::wstring(title));
+        return Utf8FromWide(title);
     }
     static const QuizContent& Quiz() { return studioDocument->source.content; }
     static std::string Png() {
@@ -85,10 +87,17 @@ TEST_F(StudioWindowTest, FieldsHoldAtMostWhatThePlayerHolds) {
     const struct {
         int id;
         int limit;
-    } fields[] = {{kTitleEdit, 259},       {kAuthorEdit, 259},  {kExplanationEdit, 259}, {kLabel1Edit, 259},
-                  {kLabel2Edit, 259},      {kQuestionTextEdit, 259}, {kRevealEdit, 259},   {kTryEdit, 55},
+    } fields[] = {{kTitleEdit, 259},
+                  {kAuthorEdit, 259},
+                  {kExplanationEdit, 259},
+                  {kLabel1Edit, 259},
+                  {kLabel2Edit, 259},
+                  {kQuestionTextEdit, 259},
+                  {kRevealEdit, 259},
+                  {kTryEdit, 55},
                   // an answer field holds up to 8 spellings, 259 characters in all, " | " between them
-                  {kAnswer1Edit, 259 + 3 * 7}, {kAnswer2Edit, 259 + 3 * 7}};
+                  {kAnswer1Edit, 259 + 3 * 7},
+                  {kAnswer2Edit, 259 + 3 * 7}};
     RunStudioCommand(Window(), kCommandAdd);
     for (const auto& field : fields) {
         EXPECT_EQ(SendDlgItemMessageW(Window(), field.id, EM_GETLIMITTEXT, 0, 0), field.limit) << field.id;
@@ -138,7 +147,8 @@ TEST_F(StudioWindowTest, QuestionsAreAddedMovedAndDeletedWithButtonsAndKeys) {
 
 TEST_F(StudioWindowTest, DroppedPicturesBecomeQuestionsAndADropOnAFieldSetsIt) {
     const std::string folder = ScratchFolderForTest();
-    const std::vector<std::string> files = {folder + "\\\xC3\xA9\x63ureuil_roux.png", folder + "\\ch\xC3\xA2teau-fort.png"};
+    const std::vector<std::string> files = {folder + "\\\xC3\xA9\x63ureuil_roux.png",
+                                            folder + "\\ch\xC3\xA2teau-fort.png"};
     for (const std::string& file : files)
         WriteFileForTest(file, Png());
     Drop(files, POINT{10, 10});
@@ -232,8 +242,11 @@ TEST_F(StudioWindowTest, TriedAnswersGetThePlayersVerdictAndColour) {
     const struct {
         const char* typed;
         HBRUSH brush; // null: the window's own colours
-    } cases[] = {{"", nullptr},        {"GIRAFE ", rightBrush}, {"zebre", judgeDocument->wrongBrush},
-                 {"giraef", judgeDocument->anagramBrush}, {"girafz", judgeDocument->hintBrush}};
+    } cases[] = {{"", nullptr},
+                 {"GIRAFE ", rightBrush},
+                 {"zebre", judgeDocument->wrongBrush},
+                 {"giraef", judgeDocument->anagramBrush},
+                 {"girafz", judgeDocument->hintBrush}};
     for (const auto& c : cases) {
         Type(kTryEdit, c.typed);
         EXPECT_EQ(Text(kTryVerdict), DecideVerdict("girafe", c.typed)) << c.typed;
@@ -297,8 +310,8 @@ TEST_F(StudioWindowTest, LayoutFollowsTheWindowAndKeepsAMinimumSize) {
         SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         RECT client{};
         GetClientRect(Window(), &client);
-        const int ids[] = {kTitleEdit, kAuthorEdit, kScoresEdit, kQuestionList, kCommandDown, kQuestionTextEdit,
-                           kMediaBrowse, kTryVerdict, kProblemList};
+        const int ids[] = {kTitleEdit,        kAuthorEdit,  kScoresEdit, kQuestionList, kCommandDown,
+                           kQuestionTextEdit, kMediaBrowse, kTryVerdict, kProblemList};
         for (int id : ids) {
             RECT rect{};
             GetWindowRect(GetDlgItem(Window(), id), &rect);
@@ -316,6 +329,124 @@ TEST_F(StudioWindowTest, LayoutFollowsTheWindowAndKeepsAMinimumSize) {
         EXPECT_GT(problems.bottom - problems.top, 60);
         EXPECT_LE(list.right, problems.left);
     }
+}
+
+} // namespace
+
+namespace {
+
+// A two-question picture quiz with no problem left, its pictures in `folder`.
+void MakeGoodQuiz(StudioFixture& studio, const std::string& folder) {
+    const ByteVector png = TinyPng();
+    std::vector<std::string> files;
+    for (const char* name : {"\\hibou.png", "\\\xC3\xA9tourneau.png"}) {
+        WriteFileForTest(folder + name, std::string(png.begin(), png.end()));
+        files.push_back(folder + name);
+    }
+    studio.Drop(files, POINT{10, 10});
+    studio.Type(kTitleEdit, "Oiseaux de nuit");
+    studio.Type(kScoresEdit, "Un\r\nDeux");
+}
+
+bool ReadsAsQuiz(const std::string& program, UnpackedQuiz* quiz) {
+    std::string bytes;
+    std::vector<Resource> resources;
+    std::string error;
+    return ReadFileForTest(program, &bytes) &&
+           ReadPeResources(ByteVector(bytes.begin(), bytes.end()), &resources, &error) &&
+           ReadQuizResources(resources, quiz, &error);
+}
+
+TEST_F(StudioWindowTest, BuildIsRefusedWhileAnErrorRemainsAndThenWritesTheProgram) {
+    const std::string folder = ScratchFolderForTest();
+    RunStudioCommand(Window(), kCommandAdd); // no answer, no picture
+    choices["build"] = folder + "\\quiz.exe";
+    RunStudioCommand(Window(), kCommandBuild);
+    EXPECT_TRUE(askedChoices.empty()); // not even asked where
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_NE(shownMessages[0].find("erreur"), std::string::npos) << shownMessages[0];
+    EXPECT_EQ(GetFocus(), GetDlgItem(Window(), kProblemList));
+
+    RunStudioCommand(Window(), kCommandDelete);
+    MakeGoodQuiz(*this, folder);
+    ASSERT_FALSE(HasStudioErrors(*studioProblems));
+    const std::string target = folder + "\\for\xC3\xAAt de nuit.exe";
+    for (int scramble : {IDNO, IDYES}) {
+        shownMessages.clear();
+        choices["build"] = target;
+        messageAnswer = scramble;
+        RunStudioCommand(Window(), kCommandBuild);
+        ASSERT_EQ(shownMessages.size(), 2u); // the scrambling asked, the size said
+        EXPECT_NE(shownMessages[1].find("Ko, 2 questions"), std::string::npos) << shownMessages[1];
+        UnpackedQuiz quiz;
+        ASSERT_TRUE(ReadsAsQuiz(target, &quiz));
+        EXPECT_EQ(quiz.content.title, "Oiseaux de nuit");
+        EXPECT_EQ(quiz.content.questions[1].answer1, "\xE9tourneau");
+        EXPECT_EQ(quiz.scrambled, scramble == IDYES);
+    }
+
+    // A program that cannot be written leaves nothing behind, and says so.
+    shownMessages.clear();
+    choices["build"] = folder + "\\absent\\quiz.exe";
+    messageAnswer = IDNO;
+    RunStudioCommand(Window(), kCommandBuild);
+    ASSERT_EQ(shownMessages.size(), 2u);
+    EXPECT_NE(shownMessages[1].find("Aucun fichier n'a \xE9t\xE9 \xE9\x63rit"), std::string::npos)
+        << shownMessages[1];
+    std::string none;
+    EXPECT_FALSE(ReadFileForTest(folder + "\\absent\\quiz.exe.part", &none));
+}
+
+TEST_F(StudioWindowTest, AJorvoProgramOpensUnpackedIntoTheChosenFolder) {
+    const std::string folder = ScratchFolderForTest();
+    MakeGoodQuiz(*this, folder);
+    choices["build"] = folder + "\\oiseaux.exe";
+    RunStudioCommand(Window(), kCommandBuild);
+    studioDocument->changed = false;
+    choices["folder"] = folder + "\\d\xC3\xA9paquet\xC3\xA9";
+    ASSERT_TRUE(OpenStudioFile(Window(), folder + "\\oiseaux.exe"));
+    EXPECT_EQ(studioDocument->path, folder + "\\d\xC3\xA9paquet\xC3\xA9/oiseaux.quiz");
+    EXPECT_EQ(Text(kTitleEdit), "Oiseaux de nuit");
+    ASSERT_EQ(Rows(kQuestionList), 2);
+    EXPECT_EQ(Cell(kQuestionList, 1, 4), "q2.png");
+    EXPECT_FALSE(HasStudioErrors(*studioProblems)); // its pictures were written beside it
+}
+
+BOOL CALLBACK FindPlayer(HWND window, LPARAM found) {
+    char name[16] = "";
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != GetCurrentProcessId() && GetClassNameA(window, name, sizeof name) &&
+        !lstrcmpA(name, "Jorvo")) {
+        *reinterpret_cast<DWORD*>(found) = owner;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(StudioWindowTest, TryingTheQuizStartsItInAFolderOfItsOwn) {
+    const std::string folder = ScratchFolderForTest();
+    MakeGoodQuiz(*this, folder);
+    choices["save"] = folder + "\\oiseaux.quiz";
+    RunStudioCommand(Window(), kCommandSave);
+    RunStudioCommand(Window(), kCommandTryQuiz);
+    EXPECT_TRUE(shownMessages.empty()) << shownMessages[0];
+    DWORD player = 0;
+    const DWORD until = GetTickCount() + 30000;
+    while (!player && GetTickCount() < until) {
+        EnumWindows(FindPlayer, reinterpret_cast<LPARAM>(&player));
+        Sleep(100);
+    }
+    ASSERT_NE(player, 0u);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, player);
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    // Nothing of the try lands beside the author's source.
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((WidePath(folder) + L"\\*.exe").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
 } // namespace

@@ -27,11 +27,12 @@ bool NoErrorsLeft(HWND window, const char* action) {
     for (size_t i = 0; i < studioProblems->size(); ++i)
         if ((*studioProblems)[i].error && errors++ == 0) first = static_cast<int>(i);
     if (!errors) return true;
-    StudioMessage(std::string(action) + " : " + std::to_string(errors) +
-                      (errors == 1 ? " erreur reste" : " erreurs restent") +
-                      " dans la liste des probl\xE8mes.\n\nCorrigez-les d'abord (Entr\xE9\x65 ou double clic sur "
-                      "une erreur pour y aller).",
-                  MB_ICONWARNING);
+    StudioMessage(
+        std::string(action) + " : " + std::to_string(errors) +
+            (errors == 1 ? " erreur reste" : " erreurs restent") +
+            " dans la liste des probl\xE8mes.\n\nCorrigez-les d'abord (Entr\xE9\x65 ou double clic sur "
+            "une erreur pour y aller).",
+        MB_ICONWARNING);
     HWND list = GetDlgItem(window, kProblemList);
     LVITEMW item{};
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -59,7 +60,8 @@ bool MakeProgram(const std::string& folder, bool scramble, ByteVector* program) 
     made = made && LoadPlayerTemplate("i686", &playerTemplate, &from, &error) &&
            MakeQuizProgram(playerTemplate, from, "i686", project, scramble, program, &error);
     if (made) return true;
-    StudioMessage("Le programme n'a pas pu \xEAtre fait :\n\n" + Cp1252FromWide(WideFromUtf8(error)), MB_ICONERROR);
+    StudioMessage("Le programme n'a pas pu \xEAtre fait :\n\n" + Cp1252FromWide(WidePath(error)),
+                  MB_ICONERROR);
     return false;
 }
 
@@ -74,7 +76,7 @@ std::string SuggestedProgramName() {
 std::string AskWhereToBuild(HWND window) {
     if (studioChoiceHook) return studioChoiceHook("build");
     std::vector<wchar_t> file(32768, L'\0');
-    const std::wstring start = WideFromUtf8(SuggestedProgramName());
+    const std::wstring start = WidePath(SuggestedProgramName());
     if (start.size() < file.size()) std::copy(start.begin(), start.end(), file.begin());
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -113,25 +115,27 @@ void BuildProgram(HWND window) {
     if (!NoErrorsLeft(window, "Le programme ne peut pas \xEAtre cr\xE9\xE9")) return;
     const std::string target = AskWhereToBuild(window);
     if (target.empty()) return;
-    const int scramble = StudioMessage(
-        "Brouiller le quiz ?\n\nUn quiz brouill\xE9 se joue de la m\xEAme fa\xE7on, mais ses r\xE9ponses ne se "
-        "lisent pas en ouvrant le programme dans un \xE9\x64iteur.",
-        MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int scramble = StudioMessage("Brouiller le quiz ?\n\nUn quiz brouill\xE9 se joue de la m\xEAme "
+                                       "fa\xE7on, mais ses r\xE9ponses ne se "
+                                       "lisent pas en ouvrant le programme dans un \xE9\x64iteur.",
+                                       MB_YESNOCANCEL | MB_ICONQUESTION);
     if (scramble == IDCANCEL) return;
     const std::wstring folder = FreshTryFolder();
     ByteVector program;
-    const bool made = !folder.empty() && MakeProgram(Utf8FromWide(folder), scramble == IDYES, &program);
+    const bool made =
+        !folder.empty() && MakeProgram(Utf8FromWide(folder.c_str()), scramble == IDYES, &program);
     RemoveDirectoryW(folder.c_str());
     if (!made) return;
     if (!WriteFileAtomically(target, program)) {
-        StudioMessage("Impossible d'\xE9\x63rire " + PathInMessage(target) +
-                          " : le dossier est peut-\xEAtre en lecture seule, ou le disque plein. Aucun fichier "
-                          "n'a \xE9t\xE9 \xE9\x63rit ni remplac\xE9.",
-                      MB_ICONERROR);
+        StudioMessage(
+            "Impossible d'\xE9\x63rire " + PathInMessage(target) +
+                " : le dossier est peut-\xEAtre en lecture seule, ou le disque plein. Aucun fichier "
+                "n'a \xE9t\xE9 \xE9\x63rit ni remplac\xE9.",
+            MB_ICONERROR);
         return;
     }
-    StudioMessage("Le programme est cr\xE9\xE9 : " + PathInMessage(target) + " (" + SizeText(program.size()) + ", " +
-                      std::to_string(studioDocument->source.content.questions.size()) + " questions).",
+    StudioMessage("Le programme est cr\xE9\xE9 : " + PathInMessage(target) + " (" + SizeText(program.size()) +
+                      ", " + std::to_string(studioDocument->source.content.questions.size()) + " questions).",
                   MB_ICONINFORMATION);
 }
 
@@ -140,9 +144,10 @@ void TryQuiz(HWND window) {
     const std::wstring folder = FreshTryFolder();
     const std::wstring path = folder + L"\\essai.exe";
     ByteVector program;
-    if (folder.empty() || !MakeProgram(Utf8FromWide(folder), false, &program)) return;
-    if (!WriteFileAtomically(Utf8FromWide(path), program)) {
-        StudioMessage("Impossible d'\xE9\x63rire le programme d'essai dans le dossier temporaire.", MB_ICONERROR);
+    if (folder.empty() || !MakeProgram(Utf8FromWide(folder.c_str()), false, &program)) return;
+    if (!WriteFileAtomically(Utf8FromWide(path.c_str()), program)) {
+        StudioMessage("Impossible d'\xE9\x63rire le programme d'essai dans le dossier temporaire.",
+                      MB_ICONERROR);
         return;
     }
     std::wstring commandLine = L"\"" + path + L"\"";

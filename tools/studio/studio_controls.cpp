@@ -93,7 +93,8 @@ const char* const kRevealModeNames[] = {
 
 void AddComboItems(HWND window, int id, const char* const* items, int count) {
     for (int i = 0; i < count; ++i)
-        SendDlgItemMessageW(window, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFrom1252(items[i]).c_str()));
+        SendDlgItemMessageW(window, id, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(WideFrom1252(items[i]).c_str()));
 }
 
 void AddColumn(HWND list, int index, const char* title, int width) {
@@ -112,11 +113,9 @@ void Place(HWND window, int id, int x, int y, int width, int height) {
 // A label and its field on one row; answers the x after the field.
 int Row(HWND window, int labelId, int x, int y, int labelWidth, int fieldWidth) {
     Place(window, labelId, x, y, labelWidth, 22);
-    Place(window, labelId + 1, x + labelWidth, y, fieldWidth, labelId + 1 == kKindCombo ||
-                                                                  labelId + 1 == kAnswersCombo ||
-                                                                  labelId + 1 == kRevealModeCombo
-                                                              ? 200
-                                                              : 22);
+    Place(window, labelId + 1, x + labelWidth, y, fieldWidth,
+          labelId + 1 == kKindCombo || labelId + 1 == kAnswersCombo || labelId + 1 == kRevealModeCombo ? 200
+                                                                                                       : 22);
     return x + labelWidth + fieldWidth;
 }
 
@@ -218,8 +217,8 @@ void EnableStudioFields(HWND window) {
     const bool reveals = media && quiz.revealMode >= 2 && quiz.revealMode <= 4;
     Enable(window, kLabel1Edit, media && twoAnswers);
     Enable(window, kLabel2Edit, media && twoAnswers);
-    for (int id : {int(kQuestionTextEdit), int(kAnswer1Edit), int(kTryEdit), int(kCommandDelete), int(kCommandUp),
-                   int(kCommandDown)})
+    for (int id : {int(kQuestionTextEdit), int(kAnswer1Edit), int(kTryEdit), int(kCommandDelete),
+                   int(kCommandUp), int(kCommandDown)})
         Enable(window, id, selected);
     Enable(window, kAnswer2Edit, selected && twoAnswers);
     Enable(window, kRevealEdit, selected && reveals);

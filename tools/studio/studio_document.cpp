@@ -45,7 +45,8 @@ std::string CommentLines(const std::string& bytes) {
         if (first == std::string::npos || line[first] != '#') continue;
         std::string text = line.substr(first + 1);
         if (!text.empty() && text[0] == ' ') text.erase(0, 1);
-        while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+        while (!text.empty() && (text.back() == '\r' || text.back() == ' '))
+            text.pop_back();
         heading += (heading.empty() ? "" : "\n") + text;
     }
     return heading;

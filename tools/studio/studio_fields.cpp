@@ -58,11 +58,12 @@ void ShowQuestionRow(HWND list, int row) {
     const QuizContent& quiz = studioDocument->source.content;
     const QuestionContent& question = quiz.questions[row];
     std::string answers = SpellingsText(question.answer1, question.extraSpellings1);
-    if (quiz.answersPerQuestion == 2) answers += " / " + SpellingsText(question.answer2, question.extraSpellings2);
+    if (quiz.answersPerQuestion == 2)
+        answers += " / " + SpellingsText(question.answer2, question.extraSpellings2);
     SetCell(list, row, 0, std::to_wstring(row + 1));
     SetCell(list, row, 2, WideFrom1252(question.questionText));
     SetCell(list, row, 3, WideFrom1252(answers));
-    SetCell(list, row, 4, WideFromUtf8(FileNameOf(studioDocument->source.media[row].picture)));
+    SetCell(list, row, 4, WidePath(FileNameOf(studioDocument->source.media[row].picture)));
 }
 
 // The marks of the question list: the worst problem of each question.
@@ -97,7 +98,8 @@ void ShowSettings(HWND window) {
     SetControlText1252(window, kLabel1Edit, quiz.answerLabel1);
     SetControlText1252(window, kLabel2Edit, quiz.answerLabel2);
     SendDlgItemMessageW(window, kKindCombo, CB_SETCURSEL, static_cast<WPARAM>(quiz.quizKind), 0);
-    SendDlgItemMessageW(window, kAnswersCombo, CB_SETCURSEL, static_cast<WPARAM>(quiz.answersPerQuestion - 1), 0);
+    SendDlgItemMessageW(window, kAnswersCombo, CB_SETCURSEL, static_cast<WPARAM>(quiz.answersPerQuestion - 1),
+                        0);
     SendDlgItemMessageW(window, kRevealModeCombo, CB_SETCURSEL, static_cast<WPARAM>(quiz.revealMode), 0);
     std::string scores;
     for (size_t i = 0; i < quiz.scoreMessages.size(); ++i)
@@ -119,7 +121,8 @@ std::vector<std::string> ScoreLines(const std::string& text) {
         if (end == std::string::npos) break;
         start = end + 1;
     }
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
     return lines;
 }
 
@@ -148,8 +151,12 @@ bool TakeQuestionField(HWND window, int id) {
     if (!question) return false;
     switch (id) {
     case kQuestionTextEdit: question->questionText = ControlText1252(window, id); return true;
-    case kAnswer1Edit: TakeSpellings(ControlText1252(window, id), &question->answer1, &question->extraSpellings1); return true;
-    case kAnswer2Edit: TakeSpellings(ControlText1252(window, id), &question->answer2, &question->extraSpellings2); return true;
+    case kAnswer1Edit:
+        TakeSpellings(ControlText1252(window, id), &question->answer1, &question->extraSpellings1);
+        return true;
+    case kAnswer2Edit:
+        TakeSpellings(ControlText1252(window, id), &question->answer2, &question->extraSpellings2);
+        return true;
     case kRevealEdit: question->revealText = ControlText1252(window, id); return true;
     case kMediaEdit: media->picture = ControlTextUtf8(window, id); return true;
     case kRewardEdit: media->reward = ControlTextUtf8(window, id); return true;
@@ -158,10 +165,22 @@ bool TakeQuestionField(HWND window, int id) {
 }
 
 int ControlOfField(StudioField field) {
-    static const int kIds[] = {0,           kTitleEdit,         kAuthorEdit,      kExplanationEdit,
-                               kKindCombo,  kAnswersCombo,      kLabel1Edit,      kLabel2Edit,
-                               kRevealModeCombo, kColourButton, kScoresEdit,      kQuestionTextEdit,
-                               kAnswer1Edit, kAnswer2Edit,      kRevealEdit,      kMediaEdit,
+    static const int kIds[] = {0,
+                               kTitleEdit,
+                               kAuthorEdit,
+                               kExplanationEdit,
+                               kKindCombo,
+                               kAnswersCombo,
+                               kLabel1Edit,
+                               kLabel2Edit,
+                               kRevealModeCombo,
+                               kColourButton,
+                               kScoresEdit,
+                               kQuestionTextEdit,
+                               kAnswer1Edit,
+                               kAnswer2Edit,
+                               kRevealEdit,
+                               kMediaEdit,
                                kRewardEdit};
     return kIds[static_cast<int>(field)];
 }
@@ -186,7 +205,7 @@ HBITMAP ThumbnailOf(const ByteVector& bytes, int width, int height) {
 
 void RefreshTitleBar(HWND window) {
     std::string name = studioDocument->path.empty() ? "Nouveau quiz" : FileNameOf(studioDocument->path);
-    std::wstring title = WideFromUtf8(name) + (studioDocument->changed ? L" *" : L"") + L" - Jorvo Studio";
+    std::wstring title = WidePath(name) + (studioDocument->changed ? L" *" : L"") + L" - Jorvo Studio";
     SetWindowTextW(window, title.c_str());
 }
 
@@ -236,13 +255,14 @@ void RefreshProblems(HWND window) {
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
     for (const StudioProblem& problem : *studioProblems) {
-        const std::wstring where = problem.question ? L"Question " + std::to_wstring(problem.question) : L"Quiz";
+        const std::wstring where =
+            problem.question ? L"Question " + std::to_wstring(problem.question) : L"Quiz";
         LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = row;
         item.pszText = const_cast<wchar_t*>(where.c_str());
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        SetCell(list, row, 1, (problem.error ? L"Erreur : " : L"Avertissement : ") + WideFromUtf8(problem.text));
+        SetCell(list, row, 1, (problem.error ? L"Erreur : " : L"Avertissement : ") + WidePath(problem.text));
         ++row;
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -255,8 +275,10 @@ void ShowSelectedQuestion(HWND window) {
     const QuestionMedia* media = SelectedMedia();
     fillingControls = true;
     SetControlText1252(window, kQuestionTextEdit, question ? question->questionText : "");
-    SetControlText1252(window, kAnswer1Edit, question ? SpellingsText(question->answer1, question->extraSpellings1) : "");
-    SetControlText1252(window, kAnswer2Edit, question ? SpellingsText(question->answer2, question->extraSpellings2) : "");
+    SetControlText1252(window, kAnswer1Edit,
+                       question ? SpellingsText(question->answer1, question->extraSpellings1) : "");
+    SetControlText1252(window, kAnswer2Edit,
+                       question ? SpellingsText(question->answer2, question->extraSpellings2) : "");
     SetControlText1252(window, kRevealEdit, question ? question->revealText : "");
     SetControlTextUtf8(window, kMediaEdit, media ? media->picture : "");
     SetControlTextUtf8(window, kRewardEdit, media ? media->reward : "");
@@ -331,8 +353,8 @@ void JudgeTriedAnswer(HWND window) {
         for (const std::string& spelling : question->extraSpellings1)
             spellings.push_back(spelling.c_str());
     }
-    const char* verdict = question ? DecideVerdictAmong(spellings.data(), static_cast<int>(spellings.size()),
-                                                         typed.c_str())
-                                   : kVerdictEmpty;
+    const char* verdict =
+        question ? DecideVerdictAmong(spellings.data(), static_cast<int>(spellings.size()), typed.c_str())
+                 : kVerdictEmpty;
     SetControlText1252(window, kTryVerdict, verdict);
 }

@@ -8,7 +8,7 @@
 
 #include "tools/common/atomic_write.h"
 #include "tools/common/file_bytes.h"
-#include "tools/source/quiz_program.h"
+#include "tools/source/quiz_unpacking.h"
 #include "tools/studio/studio_fields.h"
 #include "tools/studio/studio_ids.h"
 #include "tools/studio/studio_state.h"
@@ -34,7 +34,7 @@ std::string AskForFile(HWND window, const char* purpose, bool save, const wchar_
                        const wchar_t* extension, const std::string& suggested) {
     if (studioChoiceHook) return studioChoiceHook(purpose);
     std::vector<wchar_t> file(32768, L'\0');
-    const std::wstring start = WideFromUtf8(suggested);
+    const std::wstring start = WidePath(suggested);
     if (start.size() < file.size()) std::copy(start.begin(), start.end(), file.begin());
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -43,8 +43,9 @@ std::string AskForFile(HWND window, const char* purpose, bool save, const wchar_
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = extension;
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
-                   (save ? OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+    dialog.Flags =
+        OFN_EXPLORER | OFN_HIDEREADONLY |
+        (save ? OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
     const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     return chosen ? Utf8FromWide(file.data()) : std::string();
 }
@@ -92,10 +93,12 @@ bool OpenProgram(HWND window, const std::string& path) {
         window, "Dans quel dossier mettre le quiz de ce programme (sa source et ses fichiers) ?");
     if (folder.empty()) return false;
     std::string quizPath, error;
-    if (!UnpackQuizProgram(path, folder, &quizPath, &error)) {
+    bool scrambled = false;
+    std::vector<std::string> notes; // the source writer's: nothing the player showed is lost
+    if (!UnpackQuizProgram(path, folder, &quizPath, &scrambled, &notes, &error)) {
         StudioMessage("Impossible d'ouvrir le programme " + PathInMessage(path) +
                           " : ce n'est pas un programme Jorvo, ou il est endommag\xE9.\n\n" +
-                          Cp1252FromWide(WideFromUtf8(error)),
+                          Cp1252FromWide(WidePath(error)),
                       MB_ICONERROR);
         return false;
     }
@@ -116,7 +119,8 @@ bool WriteSource(const StudioDocument& document) {
 const wchar_t* MediaFilter() {
     switch (studioDocument->source.content.quizKind) {
     case kQuizAudio: return L"Sons (*.wav, *.mp3, *.wma, *.mid)\0*.wav;*.mp3;*.wma;*.mid;*.midi\0Tous\0*.*\0";
-    case kQuizVideo: return L"Films (*.wmv, *.avi, *.mpg, *.mp4)\0*.wmv;*.avi;*.mpg;*.mpeg;*.mp4\0Tous\0*.*\0";
+    case kQuizVideo:
+        return L"Films (*.wmv, *.avi, *.mpg, *.mp4)\0*.wmv;*.avi;*.mpg;*.mpeg;*.mp4\0Tous\0*.*\0";
     default: return L"Images (*.png, *.jpg, *.gif, *.bmp)\0*.png;*.jpg;*.jpeg;*.gif;*.bmp\0Tous\0*.*\0";
     }
 }
@@ -137,7 +141,8 @@ void AddDroppedMedia(HWND window, const std::vector<std::string>& files) {
         ++added;
     if (added < files.size())
         StudioMessage("Le quiz a d\xE9j\xE0 96 questions, le plus qu'un quiz Jorvo peut avoir : " +
-                          std::to_string(files.size() - added) + " fichier(s) n'ont pas \xE9t\xE9 ajout\xE9s.",
+                          std::to_string(files.size() - added) +
+                          " fichier(s) n'ont pas \xE9t\xE9 ajout\xE9s.",
                       MB_ICONWARNING);
     if (!added) return;
     RefreshQuestionList(window);
@@ -149,7 +154,7 @@ void AddDroppedMedia(HWND window, const std::vector<std::string>& files) {
 } // namespace
 
 std::string PathInMessage(const std::string& utf8) {
-    return "\xAB " + Cp1252FromWide(WideFromUtf8(utf8)) + " \xBB";
+    return "\xAB " + Cp1252FromWide(WidePath(utf8)) + " \xBB";
 }
 
 bool ConfirmDiscard(HWND window) {
@@ -208,7 +213,10 @@ bool SaveQuizAs(HWND window) {
 }
 
 void BrowseMediaFile(HWND window, int fieldId) {
-    const std::string path = AskForFile(window, "media", false, fieldId == kRewardEdit ? L"Images\0*.png;*.jpg;*.jpeg;*.gif;*.bmp\0Tous\0*.*\0" : MediaFilter(), nullptr, "");
+    const std::string path = AskForFile(
+        window, "media", false,
+        fieldId == kRewardEdit ? L"Images\0*.png;*.jpg;*.jpeg;*.gif;*.bmp\0Tous\0*.*\0" : MediaFilter(),
+        nullptr, "");
     if (path.empty()) return;
     SetControlTextUtf8(window, fieldId, MediaPathFor(studioDocument->path, path)); // EN_CHANGE takes it
     SetFocus(GetDlgItem(window, fieldId));

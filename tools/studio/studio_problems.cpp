@@ -13,15 +13,22 @@ struct LinePlace {
 };
 
 StudioField FieldOfKey(const std::string& key) {
-    static const std::pair<const char*, StudioField> kKeys[] = {
-        {"title", StudioField::Title},       {"author", StudioField::Author},
-        {"explanation", StudioField::Explanation}, {"kind", StudioField::Kind},
-        {"answers", StudioField::Answers},   {"label1", StudioField::Label1},
-        {"label2", StudioField::Label2},     {"reveal-mode", StudioField::RevealMode},
-        {"colour", StudioField::Colour},     {"score", StudioField::Scores},
-        {"question", StudioField::Question}, {"answer", StudioField::Answer1},
-        {"answer2", StudioField::Answer2},   {"reveal", StudioField::Reveal},
-        {"picture", StudioField::Picture},   {"reward", StudioField::Reward}};
+    static const std::pair<const char*, StudioField> kKeys[] = {{"title", StudioField::Title},
+                                                                {"author", StudioField::Author},
+                                                                {"explanation", StudioField::Explanation},
+                                                                {"kind", StudioField::Kind},
+                                                                {"answers", StudioField::Answers},
+                                                                {"label1", StudioField::Label1},
+                                                                {"label2", StudioField::Label2},
+                                                                {"reveal-mode", StudioField::RevealMode},
+                                                                {"colour", StudioField::Colour},
+                                                                {"score", StudioField::Scores},
+                                                                {"question", StudioField::Question},
+                                                                {"answer", StudioField::Answer1},
+                                                                {"answer2", StudioField::Answer2},
+                                                                {"reveal", StudioField::Reveal},
+                                                                {"picture", StudioField::Picture},
+                                                                {"reward", StudioField::Reward}};
     for (const auto& entry : kKeys)
         if (key == entry.first) return entry.second;
     return StudioField::None;
@@ -49,7 +56,8 @@ std::vector<LinePlace> PlacesOfLines(const std::string& text) {
 }
 
 void CheckMediaFile(const StudioDocument& document, MediaChecks* checks, int question, StudioField field,
-                    const std::string& file, int quizKind, bool reward, std::vector<StudioProblem>* problems) {
+                    const std::string& file, int quizKind, bool reward,
+                    std::vector<StudioProblem>* problems) {
     if (file.empty()) return;
     const std::string key = std::to_string(reward ? -1 : quizKind) + "|" + MediaFilePath(document.path, file);
     auto found = checks->find(key);
@@ -88,8 +96,8 @@ void CheckStudioDocument(const StudioDocument& document, MediaChecks* checks,
         const QuestionMedia& media = document.source.media[i];
         const int question = static_cast<int>(i) + 1;
         if (quiz.quizKind >= 1 && quiz.quizKind <= 3)
-            CheckMediaFile(document, checks, question, StudioField::Picture, media.picture, quiz.quizKind, false,
-                           problems);
+            CheckMediaFile(document, checks, question, StudioField::Picture, media.picture, quiz.quizKind,
+                           false, problems);
         if (showsReward)
             CheckMediaFile(document, checks, question, StudioField::Reward, media.reward, quiz.quizKind, true,
                            problems);

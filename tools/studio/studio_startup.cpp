@@ -4,6 +4,7 @@
 
 #include "media/png_picture.h"
 #include "questionpanel/question_blocks.h"
+#include "tools/common/messages.h"
 #include "tools/studio/studio_controls.h"
 #include "tools/studio/studio_fields.h"
 #include "tools/studio/studio_files.h"
@@ -15,6 +16,7 @@ bool StartStudio(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     PngChooseLoopsForThisProcessor();
+    SetMessageLanguage(Language::French); // the checks' and files' messages, like the Studio's own
     studioDocument = new StudioDocument;
     NewStudioDocument(studioDocument);
     mediaChecks = new MediaChecks;
@@ -31,16 +33,16 @@ bool StartStudio(HINSTANCE instance) {
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     if (!windowClass.hIcon) windowClass.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32514)); // IDI_QUESTION
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));                      // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));                     // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kStudioWindowClass;
     return RegisterClassExW(&windowClass) != 0;
 }
 
 HWND OpenStudioWindow(HINSTANCE instance, const char* path, int showCommand) {
-    HWND window = CreateWindowExW(WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT, kStudioWindowClass, L"Jorvo Studio",
-                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 1024, 720,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT, kStudioWindowClass,
+                                  L"Jorvo Studio", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 1024, 720, nullptr, nullptr, instance, nullptr);
     if (!window) return nullptr;
     studioWindow = window;
     ShowStudioDocument(window);

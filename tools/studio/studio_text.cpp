@@ -8,7 +8,8 @@ namespace {
 
 std::wstring Widen(UINT codePage, const std::string& text) {
     if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
     return wide;
@@ -16,8 +17,8 @@ std::wstring Widen(UINT codePage, const std::string& text) {
 
 std::string Narrow(UINT codePage, const std::wstring& wide) {
     if (wide.empty()) return std::string();
-    const int length =
-        WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                           0, nullptr, nullptr);
     std::string text(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, nullptr,
                         nullptr);
@@ -40,12 +41,6 @@ std::wstring WideFrom1252(const std::string& cp1252) {
 std::string Cp1252FromWide(const std::wstring& wide) {
     return Narrow(1252, wide);
 }
-std::wstring WideFromUtf8(const std::string& utf8) {
-    return Widen(CP_UTF8, utf8);
-}
-std::string Utf8FromWide(const std::wstring& wide) {
-    return Narrow(CP_UTF8, wide);
-}
 
 std::string ControlText1252(HWND parent, int id) {
     return Cp1252FromWide(WideControlText(parent, id));
@@ -54,10 +49,10 @@ void SetControlText1252(HWND parent, int id, const std::string& cp1252) {
     SetDlgItemTextW(parent, id, WideFrom1252(cp1252).c_str());
 }
 std::string ControlTextUtf8(HWND parent, int id) {
-    return Utf8FromWide(WideControlText(parent, id));
+    return Utf8FromWide(WideControlText(parent, id).c_str());
 }
 void SetControlTextUtf8(HWND parent, int id, const std::string& utf8) {
-    SetDlgItemTextW(parent, id, WideFromUtf8(utf8).c_str());
+    SetDlgItemTextW(parent, id, WidePath(utf8).c_str());
 }
 
 int (*studioMessageHook)(const std::string& cp1252, UINT flags) = nullptr;

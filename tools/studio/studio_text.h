@@ -1,15 +1,15 @@
-// Texts between the Studio's three forms: Windows-1252 (the quiz and the interface), UTF-8 (paths and
-// messages inside) and UTF-16 (what the Unicode windows and the wide file API take).
+// Texts between Windows-1252 (the quiz and the interface) and UTF-16 (what the Unicode windows take);
+// UTF-8 (paths and messages inside) goes through the file layer's WidePath and Utf8FromWide.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "tools/common/file_access.h" // WidePath and Utf8FromWide: UTF-8 and UTF-16
+
 std::wstring WideFrom1252(const std::string& cp1252);
 std::string Cp1252FromWide(const std::wstring& wide); // characters without a code become '?'
-std::wstring WideFromUtf8(const std::string& utf8);
-std::string Utf8FromWide(const std::wstring& wide);
 
 // A control's text, and its text set, in Windows-1252.
 std::string ControlText1252(HWND parent, int id);

@@ -80,8 +80,9 @@ void EditQuestions(HWND window, int command) {
     if (command == kCommandDown) done = MoveQuestion(document, at, +1);
     if (!done) {
         if ((command == kCommandAdd || command == kCommandInsert) && count >= kMaxQuestions)
-            StudioMessage("Un quiz Jorvo a au plus 96 questions : celle-ci ne peut pas \xEAtre ajout\xE9\x65.",
-                          MB_ICONWARNING);
+            StudioMessage(
+                "Un quiz Jorvo a au plus 96 questions : celle-ci ne peut pas \xEAtre ajout\xE9\x65.",
+                MB_ICONWARNING);
         return;
     }
     RefreshQuestionList(window);
@@ -166,7 +167,8 @@ LRESULT OnStaticColour(HWND window, HDC dc, HWND control) {
         const INT_PTR brush = PanelLabelColour(judgeDocument, dc, control);
         if (brush) return brush;
     }
-    return DefWindowProcW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    return DefWindowProcW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
 }
 
 // Back from another program, where the author may have changed media files: check them afresh.
@@ -206,7 +208,8 @@ LRESULT CALLBACK StudioWindow(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_NOTIFY: return OnNotify(window, reinterpret_cast<const NMHDR*>(lParam));
     case WM_DROPFILES: TakeDroppedFiles(window, reinterpret_cast<HDROP>(wParam)); return 0;
-    case WM_CTLCOLORSTATIC: return OnStaticColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC:
+        return OnStaticColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATEAPP:
         if (wParam) OnComeBack(window);
         return 0;
