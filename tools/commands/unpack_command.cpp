@@ -66,7 +66,8 @@ bool Unpack(const std::string& programPath, const std::string& dir) {
     if (!ReadFileBytes(programPath, &image)) return Fail(Say(Msg::CannotRead, {programPath}));
     std::vector<Resource> resources;
     std::string error;
-    if (!ReadPeResources(image, &resources, &error)) return Fail(programPath + ": " + error);
+    if (!ReadPeResources(image, &resources, &error))
+        return Fail(Say(Msg::ProgramUnreadable, {programPath, error}));
     UnpackedQuiz quiz;
     if (!ReadQuizResources(resources, &quiz, &error)) return Fail(programPath + ": " + error);
 
