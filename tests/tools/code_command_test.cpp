@@ -292,6 +292,26 @@ TEST(MakerCommandLine, EveryListedCommandAnswersHelp) {
     EXPECT_GE(commands, 5);
 }
 
+// A file dropped on the tool in Explorer arrives as its only argument: a quiz source is packed beside
+// itself, anything else is refused in words.
+TEST(MakerCommandLine, AFileDroppedOnTheToolIsPackedWhenItIsAQuizSource) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileText(dir + "/radio.QUIZ", "kind: radio\n"));
+    ASSERT_TRUE(WriteFileText(dir + "/notes.txt", "not a quiz\n"));
+    const MakerRun quiz = RunMaker(dir + "/radio.QUIZ", true);
+    EXPECT_EQ(quiz.code, 1);
+    EXPECT_NE(quiz.printed.find("error: " + dir + "/radio.QUIZ:1: kind must be"), std::string::npos)
+        << quiz.printed;
+    EXPECT_NE(quiz.printed.find("jorvo-maker pack: nothing written"), std::string::npos) << quiz.printed;
+    const MakerRun other = RunMaker(dir + "/notes.txt", true);
+    EXPECT_EQ(other.code, 2);
+    EXPECT_NE(other.printed.find(dir + "/notes.txt is not a quiz source: drop a .quiz file on jorvo-maker"),
+              std::string::npos)
+        << other.printed;
+    const MakerRun absent = RunMaker(dir + "/absent.quiz", true);
+    EXPECT_NE(absent.printed.find("unknown command"), std::string::npos) << absent.printed;
+}
+
 // Pictures the command cannot show are refused in words, not with the decoder's error code alone.
 TEST(MakerCommandLine, PictureExplainsWhatItCannotShow) {
     const std::string dir = MakeScratchDirectory();

@@ -65,7 +65,11 @@ bool UnpackQuizProgram(const std::string& programPath, const std::string& dir, s
     }
     std::vector<Resource> resources;
     UnpackedQuiz quiz;
-    if (!ReadPeResources(image, &resources, error) || !ReadQuizResources(resources, &quiz, error)) {
+    if (!ReadPeResources(image, &resources, error)) {
+        *error = Say(Msg::ProgramUnreadable, {programPath, *error});
+        return false;
+    }
+    if (!ReadQuizResources(resources, &quiz, error)) {
         *error = programPath + ": " + *error;
         return false;
     }
