@@ -119,6 +119,10 @@ int Row(HWND window, int labelId, int x, int y, int labelWidth, int fieldWidth) 
     return x + labelWidth + fieldWidth;
 }
 
+void SetColumnWidth(HWND window, int id, int column, int width) {
+    SendDlgItemMessageW(window, id, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width > 40 ? width : 40);
+}
+
 void Enable(HWND window, int id, bool enabled) {
     EnableWindow(GetDlgItem(window, id), enabled);
 }
@@ -205,6 +209,13 @@ void LayoutStudio(HWND window) {
     Place(window, kTryVerdict, right - 94, top + 210, 94, 22);
     Place(window, kProblemsLabel, left, top + 284, right - left, 18);
     Place(window, kProblemList, left, top + 302, right - left, height - top - 310);
+
+    // The columns share what the lists' widths leave (a scroll bar's room kept).
+    const int rest = listWidth - 40 - 56 - 24;
+    SetColumnWidth(window, kQuestionList, 2, rest * 9 / 20);
+    SetColumnWidth(window, kQuestionList, 3, rest * 6 / 20);
+    SetColumnWidth(window, kQuestionList, 4, rest - rest * 9 / 20 - rest * 6 / 20);
+    SetColumnWidth(window, kProblemList, 1, right - left - 70 - 24);
     InvalidateRect(window, nullptr, TRUE);
 }
 

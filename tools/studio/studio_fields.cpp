@@ -105,6 +105,8 @@ void ShowSettings(HWND window) {
     for (size_t i = 0; i < quiz.scoreMessages.size(); ++i)
         scores += (i ? "\r\n" : "") + quiz.scoreMessages[i];
     SetControlText1252(window, kScoresEdit, scores);
+    SendDlgItemMessageW(window, kScoresEdit, EM_SETSEL, 0, 0); // shown from the first code
+    SendDlgItemMessageW(window, kScoresEdit, WM_VSCROLL, SB_TOP, 0);
     ShowScoresNote(window);
     RefreshColourSample(window);
 }
