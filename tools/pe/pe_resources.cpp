@@ -12,12 +12,6 @@ namespace {
 
 constexpr uint32_t kHighBit = 0x80000000u;
 constexpr size_t kMostEntries = 65536; // far above any real program; bounds work on a hostile tree
-// Leaves of a real program hold data of their own, which together fit in the file; many leaves naming
-// the same bytes would make the copy grow with the square of a hostile file's size. Leaves that name
-// exactly the bytes of an earlier one (a quiz's picture used by several questions, stored once) are
-// copied again within a budget of their own.
-constexpr uint64_t kMostCopiesOfTheFile = 16;
-constexpr uint64_t kMostSharedBytes = 256ull << 20;
 
 struct TreeReader {
     const PeBytes& in;
@@ -60,7 +54,7 @@ struct TreeReader {
             copied += size;
         else
             shared += size;
-        if (copied > kMostCopiesOfTheFile * in.bytes.size() || shared > kMostSharedBytes)
+        if (copied > kMostCopiesOfTheFile * in.bytes.size() || shared > kMostSharedResourceBytes)
             return Fail("resources sharing their data over and over");
         Resource leaf;
         leaf.type = type;
