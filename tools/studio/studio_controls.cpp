@@ -123,6 +123,18 @@ void SetColumnWidth(HWND window, int id, int column, int width) {
     SendDlgItemMessageW(window, id, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width > 40 ? width : 40);
 }
 
+WNDPROC scoresEditProcedure = nullptr; // the multi-line edit's own procedure
+
+// The score codes' field takes Enter (a new code) but leaves Tab to the window, which moves on: a
+// multi-line edit would otherwise keep the keyboard.
+LRESULT CALLBACK ScoresField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(scoresEditProcedure, edit, message, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+        return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    return result;
+}
+
 void Enable(HWND window, int id, bool enabled) {
     EnableWindow(GetDlgItem(window, id), enabled);
 }
@@ -142,6 +154,8 @@ void CreateStudioControls(HWND window) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (entry.limit) SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(entry.limit), 0);
     }
+    scoresEditProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        GetDlgItem(window, kScoresEdit), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ScoresField)));
     AddComboItems(window, kKindCombo, kKindNames, 4);
     static const char* const kAnswerCounts[] = {"1", "2"};
     AddComboItems(window, kAnswersCombo, kAnswerCounts, 2);
