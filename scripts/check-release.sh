@@ -26,7 +26,7 @@ check() {   # check NAME COMMAND...: passes when the command succeeds; its outpu
 
 # Pieces that only some checkouts have: the Studio, and the templates the tools carry and install.
 studio_flag=
-ninja -C build/win32 -t targets all 2>/dev/null | grep -q '^jorvo-studio:' && studio_flag=--studio
+ninja -C build/win32 -t query jorvo-studio >/dev/null 2>&1 && studio_flag=--studio
 carried=0
 [ -f cmake/PlayerTemplates.cmake ] && carried=1
 
