@@ -11,7 +11,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct ControlDefinition {
     int id;
     const wchar_t* className;
     const char* text; // Windows-1252
@@ -29,7 +29,7 @@ constexpr DWORD kList = WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LV
 // An answer field holds every spelling of its answer, " | " between them.
 constexpr int kAnswerFieldLimit = kMaxSpellingsLength + 3 * (kMaxSpellings - 1);
 
-const ControlSpec kControls[] = {
+const ControlDefinition kControls[] = {
     {kTitleLabel, L"Static", "&Titre :", kLabel, 0},
     {kTitleEdit, L"Edit", "", kEdit, kTextSize - 1},
     {kAuthorLabel, L"Static", "A&uteur :", kLabel, 0},
@@ -131,16 +131,16 @@ void Enable(HWND window, int id, bool enabled) {
 
 void CreateStudioControls(HWND window) {
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlDefinition& entry : kControls) {
         // Fields and lists sunk into the window, as the system's own dialogs draw them.
-        const bool sunk = (spec.style & WS_BORDER) && spec.id != kColourSample && spec.id != kThumbnail;
-        const DWORD style = sunk ? spec.style & ~WS_BORDER : spec.style;
-        HWND control = CreateWindowExW(sunk ? WS_EX_CLIENTEDGE : 0, spec.className,
-                                       WideFrom1252(spec.text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                                       10, 10, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                       GetModuleHandleW(nullptr), nullptr);
+        const bool sunk = (entry.style & WS_BORDER) && entry.id != kColourSample && entry.id != kThumbnail;
+        const DWORD style = sunk ? entry.style & ~WS_BORDER : entry.style;
+        HWND control = CreateWindowExW(
+            sunk ? WS_EX_CLIENTEDGE : 0, entry.className, WideFrom1252(entry.text).c_str(),
+            WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (spec.limit) SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.limit), 0);
+        if (entry.limit) SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(entry.limit), 0);
     }
     AddComboItems(window, kKindCombo, kKindNames, 4);
     static const char* const kAnswerCounts[] = {"1", "2"};
