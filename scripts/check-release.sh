@@ -63,8 +63,8 @@ zip_maker_packs_a_demo() {
         status=1
     else
         (cd "$work/quiz" && exec "$JORVO_WINE32" explorer "/desktop=JorvoRelease,1024x700" "$program" >/dev/null 2>&1) &
+        # The player is left open: stopping the wineserver afterwards closes it.
         jorvo_wait_for_drawn_window $! JorvoRelease 60 "$root/build/release-check.png" || status=1
-        "$JORVO_WINE32" taskkill /f /im drapeaux.exe >/dev/null 2>&1 </dev/null
     fi
     rm -rf "$work"
     return $status
