@@ -36,7 +36,7 @@ done
 targets=(jorvo-maker)
 for kind in "${demos[@]}"; do targets+=("jorvo_${kind}_demo"); done
 studio=0
-if ninja -C build/win32 -t targets all 2>/dev/null | grep -q '^jorvo-studio:'; then
+if ninja -C build/win32 -t query jorvo-studio >/dev/null 2>&1; then
     studio=1
     targets+=(jorvo-studio)
 fi
