@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "media/png_decoder.h"
+#include "media/png/png_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > UINT32_MAX) return 0;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "header/answers_file.h"
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 
 SaveWriteFileProc saveWriteFile = WriteFile;
 

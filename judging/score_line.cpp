@@ -1,6 +1,6 @@
 #include "judging/score_line.h"
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "questionpanel/panel_scroll.h"
 
 namespace {

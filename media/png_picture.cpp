@@ -7,7 +7,7 @@
 
 #include "media/picture_loader.h"
 #include "media/png_picture.h"
-#include "media/png_unfilter.h"
+#include "media/png/png_unfilter.h"
 #include "quizdata/user_message.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "media/png_decoder.h"
+#include "media/png/png_decoder.h"
 
 // Attaches the RT_RCDATA resource `name` and parses its chunk list; 1 on success, else 0 and an error.
 int PngLoadResource(PngImage* image, HINSTANCE module, const char* name);

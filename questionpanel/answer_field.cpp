@@ -2,7 +2,7 @@
 
 #include "header/save_answers.h"
 #include "judging/answer_judge.h"
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "judging/verdict.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/scroll_codes.h"

@@ -1,6 +1,6 @@
 #include "questionpanel/media_buttons.h"
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "media/media_host.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "judging/verdict.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"

@@ -1,6 +1,6 @@
 #include "questionpanel/panel_scroll.h"
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 #include "questionpanel/scroll_codes.h"

@@ -1,6 +1,6 @@
 #include "questionpanel/question_panel.h"
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "questionpanel/media_buttons.h"
 #include "questionpanel/panel_colours.h"
 #include "questionpanel/panel_scroll.h"

@@ -24,7 +24,7 @@ build/native/bench/png/png_bench --benchmark_filter='/(jorvo|libpng)$' --benchma
     --benchmark_report_aggregates_only=true --benchmark_out="$results/native.json" \
     --benchmark_out_format=json >/dev/null
 
-source scripts/wine-env.sh "$root/build/wineprefix"
+source scripts/wine-env.sh
 jorvo_probe_i686
 presets=(win64)
 if [ "$JORVO_I686" = 1 ]; then presets+=(win32); else echo "i686 build not timed: $JORVO_I686_WHY"; fi

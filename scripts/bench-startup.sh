@@ -42,7 +42,7 @@ fi
 answers=$work/answers.txt
 for n in $(seq 1 96); do printf 'reponse numero %d\r\nseconde %d\r\n' "$n" "$n"; done >"$answers"
 
-source scripts/wine-env.sh "$root/build/wineprefix"
+source scripts/wine-env.sh
 jorvo_probe_i686
 presets=(win64)
 [ "$JORVO_I686" = 1 ] && presets+=(win32)

@@ -1,11 +1,12 @@
 # Sourced by the run and test scripts: a private Wine prefix, a display, and one persistent wineserver.
-# Usage: source scripts/wine-env.sh [prefix-dir]   (default build/wineprefix)
+# Usage: source scripts/wine-env.sh   (no arguments: a sourced file would otherwise read its caller's)
+# The prefix is build/wineprefix, or $JORVO_WINEPREFIX when set.
 #
 # Windows programs are started with Wine's own loaders, never the `wine` wrapper, which tries the 32-bit
 # loader first: $JORVO_WINE64 for x86_64 programs (every host), $JORVO_WINE32 for i686 programs, only
 # where jorvo_probe_i686 found that this host can execute them.
 JORVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${1:-${WINEPREFIX:-$JORVO_ROOT/build/wineprefix}}
+export WINEPREFIX=${JORVO_WINEPREFIX:-$JORVO_ROOT/build/wineprefix}
 export WINEDEBUG=-all
 export WINEARCH=win64
 # No Mono or Gecko install dialogs: nothing here needs them.

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "tests/tools/bare_pe.h"
-#include "tools/file_bytes.h"
-#include "tools/pe_resources.h"
+#include "tools/common/file_bytes.h"
+#include "tools/pe/pe_resources.h"
 
 int RunPackCommand(int argc, char** argv);
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench/png/bench_images.h"
-#include "media/png_decoder.h"
+#include "media/png/png_decoder.h"
 
 namespace {
 

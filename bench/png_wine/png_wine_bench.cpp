@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "media/png_decoder.h"
-#include "media/png_unfilter.h"
+#include "media/png/png_decoder.h"
+#include "media/png/png_unfilter.h"
 
 namespace {
 

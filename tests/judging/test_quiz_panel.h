@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "judging/score_line.h"
 #include "quizdata/quiz_document.h"
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "media/png_picture.h"
-#include "media/png_unfilter.h"
+#include "media/png/png_unfilter.h"
 #include "tests/pictures/picture_test_support.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "media/png_inflate.h"
+#include "media/png/png_inflate.h"
 #include "tests/png/libpng_oracle.h"
 
 namespace {

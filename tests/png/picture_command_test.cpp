@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/png/libpng_oracle.h"
-#include "tools/file_bytes.h"
+#include "tools/common/file_bytes.h"
 
 int RunPictureCommand(int argc, char** argv);
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "media/png_decoder.h"
+#include "media/png/png_decoder.h"
 
 using Bytes = std::vector<uint8_t>;
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "media/png_inflate.h"
+#include "media/png/png_inflate.h"
 #include "tests/png/png_builder.h"
 
 namespace {

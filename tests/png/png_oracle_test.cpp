@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "media/png_unfilter.h"
+#include "media/png/png_unfilter.h"
 #include "tests/png/libpng_oracle.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "media/png_unfilter.h"
+#include "media/png/png_unfilter.h"
 #include "tests/png/png_builder.h"
 
 namespace {

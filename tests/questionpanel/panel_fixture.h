@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "judging/panel_texts.h"
+#include "questionpanel/panel_controls.h"
 #include "quizdata/quiz_document.h"
 
 struct TestQuestion {

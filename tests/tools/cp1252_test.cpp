@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tools/cp1252.h"
+#include "tools/common/cp1252.h"
 
 namespace {
 

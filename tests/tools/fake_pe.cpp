@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "tools/pe_layout.h"
+#include "tools/pe/pe_layout.h"
 
 namespace {
 

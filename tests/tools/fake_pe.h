@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/tools/bare_pe.h"
-#include "tools/pe_resources.h"
+#include "tools/pe/pe_resources.h"
 
 // What follows the resource section in a template.
 enum class TemplateTail {

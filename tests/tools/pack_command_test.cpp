@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "judging/field_judging.h"
 #include "quizdata/quiz_document.h"
 #include "quizdata/quiz_loader.h"
 #include "tests/quizdata/fake_resources.h"
 #include "tests/tools/fake_pe.h"
 #include "tests/tools/media_samples.h"
-#include "tools/file_bytes.h"
-#include "tools/pe_resources.h"
+#include "tools/common/file_bytes.h"
+#include "tools/pe/pe_resources.h"
 
 int RunPackCommand(int argc, char** argv);
 int RunUnpackCommand(int argc, char** argv);
@@ -64,6 +65,12 @@ std::string WriteQuiz(const std::string& dir, const QuizCase& c) {
     EXPECT_TRUE(WriteFileBytes(dir + "/r2.png", kPng));
     EXPECT_TRUE(WriteFileText(dir + "/quiz.quiz", text));
     return dir + "/quiz.quiz";
+}
+
+ByteVector SwapNibblesBack(ByteVector bytes) {
+    for (uint8_t& b : bytes)
+        b = static_cast<uint8_t>(b << 4 | b >> 4);
+    return bytes;
 }
 
 std::vector<Resource> ResourcesOf(const std::string& path) {
@@ -148,6 +155,119 @@ TEST(PackCommand, ThePlayerReadsThePackedQuizAndUnpackingThenPackingGivesTheSame
                 ASSERT_TRUE(ReadFileBytes(dir + "/c.exe", &second));
                 EXPECT_TRUE(first == second) << "packing twice gave different programs";
             }
+}
+
+// One reward picture used by six questions is stored once; the player still finds it under each id, and
+// unpacking then packing again gives the same bytes.
+TEST(PackCommand, StoresIdenticalMediaOnce) {
+    const std::string dir = MakeScratchFolder();
+    ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", MakeTemplateImage(false)));
+    ByteVector reward = kJpeg;
+    reward.resize(40000, 0x55);
+    auto packed = [&](bool shared, const std::string& name) {
+        std::string text = "title: Six\nkind: pictures\nreveal-mode: 1\n";
+        for (int n = 1; n <= 6; ++n) {
+            ByteVector own = reward;
+            own.back() = static_cast<uint8_t>(n);
+            const std::string file = shared ? "same.jpg" : "r" + std::to_string(n) + ".jpg";
+            EXPECT_TRUE(WriteFileBytes(dir + "/" + file, shared ? reward : own));
+            text += "question: Q" + std::to_string(n) +
+                    "\n  answer: abcd\n  picture: p.png\n  reward: " + file + "\n";
+        }
+        EXPECT_TRUE(WriteFileBytes(dir + "/p.png", kPng));
+        EXPECT_TRUE(WriteFileText(dir + "/" + name + ".quiz", text));
+        EXPECT_EQ(RunCommand(RunPackCommand, {dir + "/" + name + ".quiz", "-o", dir + "/" + name + ".exe",
+                                              "--template", dir + "/template.exe"}),
+                  0);
+        ByteVector program;
+        EXPECT_TRUE(ReadFileBytes(dir + "/" + name + ".exe", &program));
+        return program;
+    };
+    const ByteVector apart = packed(false, "apart"), shared = packed(true, "shared");
+    // Five copies of the reward and five of the question picture fewer.
+    EXPECT_GE(apart.size(), shared.size() + 5 * reward.size());
+    EXPECT_LT(shared.size(), MakeTemplateImage(false).size() + 2 * reward.size());
+    const std::vector<Resource> resources = ResourcesOf(dir + "/shared.exe");
+    for (uint16_t n = 1; n <= 6; ++n) {
+        EXPECT_EQ(SwapNibblesBack(DataOf(resources, TextKey("IMG"), 10400 + n)), reward) << n;
+        EXPECT_EQ(DataOf(resources, NumberKey(kResourceTypeRawData), 400 + n), kPng) << n;
+    }
+    ASSERT_EQ(RunCommand(RunUnpackCommand, {dir + "/shared.exe", dir + "/out"}), 0);
+    ASSERT_EQ(RunCommand(RunPackCommand, {dir + "/out/shared.quiz", "-o", dir + "/again.exe", "--template",
+                                          dir + "/template.exe"}),
+              0);
+    ByteVector again;
+    ASSERT_TRUE(ReadFileBytes(dir + "/again.exe", &again));
+    EXPECT_TRUE(again == shared) << "pack, unpack, pack changed the program";
+
+    // The largest quiz, every question showing the same picture as its picture and its reward: the
+    // program holds it once, yet reads back with 192 copies of it.
+    std::string text = "title: Tous\nkind: pictures\nreveal-mode: 1\n";
+    for (int n = 1; n <= 96; ++n)
+        text +=
+            "question: Q" + std::to_string(n) + "\n  answer: abcd\n  picture: same.jpg\n  reward: same.jpg\n";
+    reward.resize(100 * 1024, 0x55);
+    ASSERT_TRUE(WriteFileBytes(dir + "/same.jpg", reward));
+    ASSERT_TRUE(WriteFileText(dir + "/all.quiz", text));
+    ASSERT_EQ(RunCommand(RunPackCommand,
+                         {dir + "/all.quiz", "-o", dir + "/all.exe", "--template", dir + "/template.exe"}),
+              0);
+    ByteVector all;
+    ASSERT_TRUE(ReadFileBytes(dir + "/all.exe", &all));
+    EXPECT_LT(all.size(), MakeTemplateImage(false).size() + 3 * reward.size());
+    ASSERT_EQ(RunCommand(RunUnpackCommand, {dir + "/all.exe", dir + "/all"}), 0);
+    ASSERT_EQ(RunCommand(RunPackCommand, {dir + "/all/all.quiz", "-o", dir + "/all-again.exe", "--template",
+                                          dir + "/template.exe"}),
+              0);
+    ASSERT_TRUE(ReadFileBytes(dir + "/all-again.exe", &again));
+    EXPECT_TRUE(again == all) << "pack, unpack, pack changed the program";
+}
+
+TEST(PackCommand, OtherSpellingsTravelInTheirOwnPieceAndComeBackFromUnpack) {
+    for (bool scramble : {false, true}) {
+        SCOPED_TRACE(scramble ? "scrambled" : "plain");
+        const std::string dir = MakeScratchFolder();
+        ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", MakeTemplateImage(false)));
+        ASSERT_TRUE(WriteFileBytes(dir + "/p.png", kPng));
+        ASSERT_TRUE(WriteFileText(dir + "/quiz.quiz", "kind: pictures\nanswers: 2\n"
+                                                      "question: q1\n  picture: p.png\n"
+                                                      "  answer: Royaume-Uni | Angleterre\n"
+                                                      "  answer2: Londres | London | A \\| B\n"
+                                                      "question: q2\n  picture: p.png\n"
+                                                      "  answer: Pays-Bas\n  answer2: Amsterdam\n"));
+        std::vector<std::string> pack = {dir + "/quiz.quiz", "-o", dir + "/a.exe", "--template",
+                                         dir + "/template.exe"};
+        if (scramble) pack.push_back("--scramble");
+        ASSERT_EQ(RunCommand(RunPackCommand, pack), 0);
+
+        const std::vector<Resource> resources = ResourcesOf(dir + "/a.exe");
+        FakeResources pieces;
+        int keyPosition = 0;
+        pieces.block = CodeBuiltInBlock("lien", "pied", false, keyPosition);
+        for (uint16_t id : {104, 105, 106})
+            pieces.pieces[id] = DataOf(resources, TextKey("PATCH"), id);
+        QuizDocument document;
+        QuizLoader::load(&document, FakeAccess(pieces));
+        EXPECT_TRUE(pieces.messages.empty());
+        EXPECT_STREQ(FieldVerdict(&document, 2, "london"), "BRAVO");
+        EXPECT_STREQ(FieldVerdict(&document, 2, "a | b"), "BRAVO");
+        EXPECT_STREQ(FieldVerdict(&document, 1, "angleterr"), "Quasiment");
+        EXPECT_STREQ(FieldVerdict(&document, 3, "Angleterre"), "FAUX"); // another question's spelling
+
+        ASSERT_EQ(RunCommand(RunUnpackCommand, {dir + "/a.exe", dir + "/out"}), 0);
+        ByteVector source;
+        ASSERT_TRUE(ReadFileBytes(dir + "/out/a.quiz", &source));
+        const std::string text(source.begin(), source.end());
+        EXPECT_NE(text.find("  answer: Royaume-Uni | Angleterre\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("  answer2: Londres | London | A \\| B\n"), std::string::npos) << text;
+        pack[0] = dir + "/out/a.quiz";
+        pack[2] = dir + "/b.exe";
+        ASSERT_EQ(RunCommand(RunPackCommand, pack), 0);
+        ByteVector first, second;
+        ASSERT_TRUE(ReadFileBytes(dir + "/a.exe", &first));
+        ASSERT_TRUE(ReadFileBytes(dir + "/b.exe", &second));
+        EXPECT_TRUE(first == second) << "pack, unpack, pack changed the program";
+    }
 }
 
 TEST(PackCommand, RefusesBadTemplatesAndQuizzesWithoutWritingAnything) {

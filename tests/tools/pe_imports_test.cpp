@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "tools/pe_imports.h"
+#include "tools/pe/pe_imports.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/tools/fake_pe.h"
-#include "tools/pe_layout.h"
-#include "tools/pe_resources.h"
+#include "tools/pe/pe_layout.h"
+#include "tools/pe/pe_resources.h"
 
 namespace {
 
