@@ -42,6 +42,12 @@ Parsed Parse(const std::string& text) {
     return parsed;
 }
 
+// How these tests name a message: "line N: text", or the text alone for line 0. The tool itself puts the
+// file's path in front instead (LoadQuizProject), as compilers do.
+std::string FormatSourceMessage(const SourceMessage& message) {
+    return message.line ? "line " + std::to_string(message.line) + ": " + message.text : message.text;
+}
+
 bool Holds(const std::vector<SourceMessage>& messages, const std::string& expected) {
     for (const SourceMessage& m : messages)
         if (FormatSourceMessage(m) == expected) return true;
