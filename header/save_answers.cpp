@@ -4,6 +4,7 @@
 
 #include "header/answers_file.h"
 #include "questionpanel/panel_controls.h"
+#include "questionpanel/panel_ids.h"
 
 SaveWriteFileProc saveWriteFile = WriteFile;
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "judging/verdict.h"
+#include "questionpanel/panel_ids.h"
 
 int AnswersPerQuestionOf(const QuizDocument* document) {
     return document->answersPerQuestion == 2 ? 2 : 1;

@@ -11,6 +11,7 @@
 #include "media/picture_loader.h"
 #include "media/picture_prefetch.h"
 #include "questionpanel/answer_field.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_scroll.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/saved_answers_reader.h"
@@ -355,7 +356,7 @@ void SettleDeclaredShape(QuizDocument* document) {
 } // namespace
 
 void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
-    if (!rightBrush) rightBrush = CreateSolidBrush(RGB(0, 255, 0));
+    if (!rightAnswerBrush) rightAnswerBrush = CreateSolidBrush(RGB(0, 255, 0));
     if (!document) return;
     document->contentWidth = 0;
     document->contentHeight = 0;

@@ -8,6 +8,7 @@
 #include "judging/answer_judge.h"
 #include "judging/verdict.h"
 #include "media/picture_loader.h"
+#include "questionpanel/panel_ids.h"
 #include "shell/shell_state.h"
 #include "tests/pictures/picture_test_support.h"
 #include "tests/questionpanel/panel_fixture.h"

@@ -12,9 +12,11 @@
 #include <functional>
 #include <string>
 
+#include "header/header_ids.h"
 #include "header/save_answers.h"
 #include "judging/answer_judge.h"
 #include "process_figures.h"
+#include "questionpanel/panel_ids.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 #include "shell_fixture.h"
