@@ -1,5 +1,7 @@
 // Arbitrary bytes as an accepted and a typed answer (split at the first zero byte), and as a saved
 // answers file: nothing may read past a buffer, and the verdict must agree with its own properties.
+// The accepted part, cut at its 0x01 bytes, is also a list of up to 8 spellings: their verdict must be
+// the best of the single verdicts.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "judging/text_ops.h"
 #include "judging/verdict.h"
+#include "tests/judging/best_verdict_oracle.h"
 #include "tests/judging/edit_distance_oracle.h"
 
 namespace {
@@ -28,6 +31,24 @@ void ReadEveryLine(const uint8_t* data, size_t size) {
         ReadLine(file.data(), fileSize, &position, line);
         if (position <= before || std::strlen(line) > size_t(kMaxAnswerLength)) __builtin_trap();
     }
+}
+
+void JudgeAmongSpellings(const std::string& accepted, const std::string& typed) {
+    std::vector<std::string> spellings(1);
+    for (char c : accepted) {
+        if (c != '\x01')
+            spellings.back() += c;
+        else if (spellings.size() < 8)
+            spellings.emplace_back();
+    }
+    std::vector<const char*> texts;
+    for (const std::string& spelling : spellings)
+        texts.push_back(spelling.c_str());
+    const int count = static_cast<int>(texts.size());
+    const char* verdict = DecideVerdictAmong(texts.data(), count, typed.c_str());
+    if (BestSingleVerdict(spellings, typed.c_str()) != verdict) __builtin_trap();
+    if (IsRightAmong(texts.data(), count, typed.c_str()) != (std::strcmp(verdict, kVerdictRight) == 0))
+        __builtin_trap();
 }
 
 } // namespace
@@ -59,5 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (std::strlen(first) > std::strlen(second)) __builtin_trap();
 
     if (CountWords(second) < 1) __builtin_trap();
+
+    JudgeAmongSpellings(accepted, typed.c_str());
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "questionpanel/panel_controls.h"
+#include "judging/field_judging.h"
 #include "judging/score_line.h"
 #include "judging/verdict.h"
 #include "media/picture_loader.h"
@@ -20,20 +21,15 @@ constexpr int32_t kRevealWordCount = 5; // the hint stays visible whatever the v
 
 constexpr int kRewardBoxSize = 300; // reward pictures are fitted into 300 x 300
 
-const char* AcceptedAnswer(const QuestionRecord* record, int slot) {
-    return slot == 2 ? record->answer2 : record->answer1;
-}
-
-// Every field of the question compared with its accepted answer, the other fields read afresh (the one
+// Every field of the question compared with its slot's spellings, the other fields read afresh (the one
 // just judged, `judgedSlot`, reads `judgedText`); the verdict labels are not consulted.
-bool QuestionIsFound(const QuestionRecord* record, HWND panel, int question, int perQuestion, int judgedSlot,
+bool QuestionIsFound(const QuizDocument* document, HWND panel, int question, int perQuestion, int judgedSlot,
                      const char* judgedText) {
     for (int slot = 1; slot <= perQuestion; ++slot) {
         char typed[kTextSize];
         if (slot != judgedSlot)
             ReadControlText(panel, kAnswerFieldBase + (question - 1) * perQuestion + slot, typed, kTextSize);
-        if (!IsRightAnswer(AcceptedAnswer(record, slot), slot == judgedSlot ? judgedText : typed))
-            return false;
+        if (!SlotIsRight(document, question, slot, slot == judgedSlot ? judgedText : typed)) return false;
     }
     return true;
 }
@@ -63,8 +59,8 @@ void JudgeAnswer(QuizDocument* document, HWND panel, int fieldId) {
     const int perQuestion = AnswersPerQuestionOf(document);
     const int field = fieldId - kAnswerFieldBase;
     if (field < 1 || field > QuestionCountOf(document) * perQuestion) return;
-    const int question = perQuestion == 2 ? (field + 1) / 2 : field;
-    const int slot = perQuestion == 2 && field % 2 == 0 ? 2 : 1;
+    int question = 0, slot = 0;
+    PlaceOfField(document, field, &question, &slot);
     QuestionRecord* record = document->questionAt(question - 1);
     if (!record) return;
 
@@ -75,13 +71,13 @@ void JudgeAnswer(QuizDocument* document, HWND panel, int fieldId) {
     ReadControlText(panel, fieldId, typed, kTextSize);
 
     // Decided before any call that changes a window: a repaint or a focus change may judge again.
-    const char* verdict = DecideVerdict(AcceptedAnswer(record, slot), typed);
+    const char* verdict = FieldVerdict(document, field, typed);
     if (std::strcmp(verdict, current) == 0) return; // judged again without change: nothing happens
     if (verdictLabel) SetWindowTextA(verdictLabel, verdict);
 
     const int32_t mode = document->revealMode;
     if (std::strcmp(verdict, kVerdictRight) == 0) {
-        if (QuestionIsFound(record, panel, question, perQuestion, slot, typed)) {
+        if (QuestionIsFound(document, panel, question, perQuestion, slot, typed)) {
             record->solved = 1;
             if (mode == kRevealText || mode == kRevealTextAndPicture)
                 ShowPanelControl(panel, kRevealLabelBase + question, SW_SHOWNORMAL);

@@ -60,6 +60,18 @@ const char* VerdictForSimilarity(int longerLength, int distance) {
     return kVerdictWrong;
 }
 
+// The verdicts a typed text may get against an accepted one, best first.
+const char* const kVerdictsBestFirst[] = {kVerdictRight,    kVerdictAnagram,  kVerdictOneSlip,
+                                          kVerdictTwoSlips, kVerdictTooShort, kVerdictTooLong,
+                                          kVerdictClose,    kVerdictSomeIdea, kVerdictWrong};
+constexpr int kVerdictCount = sizeof kVerdictsBestFirst / sizeof kVerdictsBestFirst[0];
+
+int Rank(const char* verdict) {
+    for (int rank = 0; rank < kVerdictCount; ++rank)
+        if (verdict == kVerdictsBestFirst[rank]) return rank;
+    return kVerdictCount;
+}
+
 } // namespace
 
 const char* DecideVerdict(const char* acceptedAnswer, const char* typedAnswer) {
@@ -76,13 +88,16 @@ const char* DecideVerdict(const char* acceptedAnswer, const char* typedAnswer) {
     if (distance == 0) return kVerdictRight;
 
     // Same letters in another order: the sorted texts are equal (distance 0, so no distance is needed).
+    // Texts of different lengths never sort alike, so only texts of one length are sorted.
     char sortedExpected[kTextSize];
     char sortedTyped[kTextSize];
-    std::memcpy(sortedExpected, pair.expected, lenE + 1);
-    std::memcpy(sortedTyped, pair.typed, lenT + 1);
-    SortLetters(sortedExpected);
-    SortLetters(sortedTyped);
-    if (std::strcmp(sortedExpected, sortedTyped) == 0) return kVerdictAnagram;
+    if (lenE == lenT) {
+        std::memcpy(sortedExpected, pair.expected, lenE + 1);
+        std::memcpy(sortedTyped, pair.typed, lenT + 1);
+        SortLetters(sortedExpected);
+        SortLetters(sortedTyped);
+        if (std::strcmp(sortedExpected, sortedTyped) == 0) return kVerdictAnagram;
+    }
 
     if (distance == 1) return kVerdictOneSlip;
     if (distance == 2) return kVerdictTwoSlips;
@@ -100,4 +115,20 @@ bool IsRightAnswer(const char* acceptedAnswer, const char* typedAnswer) {
     NormalisedPair pair;
     Normalise(acceptedAnswer, typedAnswer, &pair);
     return pair.typedLength > 0 && std::strcmp(pair.expected, pair.typed) == 0;
+}
+
+const char* DecideVerdictAmong(const char* const* spellings, int count, const char* typedAnswer) {
+    const char* best = DecideVerdict(count > 0 ? spellings[0] : "", typedAnswer);
+    // An empty typed text is "?" against every spelling; "BRAVO" cannot be bettered.
+    for (int i = 1; i < count && best != kVerdictEmpty && best != kVerdictRight; ++i) {
+        const char* verdict = DecideVerdict(spellings[i], typedAnswer);
+        if (Rank(verdict) < Rank(best)) best = verdict;
+    }
+    return best;
+}
+
+bool IsRightAmong(const char* const* spellings, int count, const char* typedAnswer) {
+    for (int i = 0; i < count; ++i)
+        if (IsRightAnswer(spellings[i], typedAnswer)) return true;
+    return false;
 }

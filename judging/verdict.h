@@ -23,3 +23,11 @@ const char* DecideVerdict(const char* acceptedAnswer, const char* typedAnswer);
 // Whether the typed text, trimmed and upper-cased, is exactly the upper-cased accepted answer and not
 // empty: the same test as a "BRAVO" verdict, without measuring distances.
 bool IsRightAnswer(const char* acceptedAnswer, const char* typedAnswer);
+
+// The best of the verdicts that `typedAnswer` gets against each of `count` accepted spellings (at least
+// one), best first in this order: "BRAVO", "Anagramme", "Quasiment", "Presque", "Trop court",
+// "Trop long", "Pas loin", "y a de l'id\xE9e", "FAUX". An empty typed text is "?" whatever the spellings.
+const char* DecideVerdictAmong(const char* const* spellings, int count, const char* typedAnswer);
+
+// Whether the typed text is right for one of the spellings (IsRightAnswer against each).
+bool IsRightAmong(const char* const* spellings, int count, const char* typedAnswer);

@@ -5,15 +5,6 @@
 #include "judging/verdict.h"
 #include "questionpanel/panel_ids.h"
 
-int AnswersPerQuestionOf(const QuizDocument* document) {
-    return document->answersPerQuestion == 2 ? 2 : 1;
-}
-
-int QuestionCountOf(const QuizDocument* document) {
-    if (document->questionCount < 0) return 0;
-    return document->questionCount > kMaxQuestions ? kMaxQuestions : document->questionCount;
-}
-
 namespace {
 
 // Handles found by id, for the ids of the question blocks. A handle is only an answer while the control

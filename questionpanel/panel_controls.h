@@ -4,15 +4,12 @@
 
 #include <windows.h>
 
+#include "judging/field_judging.h" // the document's counts as the panel holds them
 #include "questionpanel/panel_ids.h"
 #include "quizdata/quiz_document.h"
 
 // Verdict labels are read back with a limit of 255 bytes, answer fields with the full 260.
 constexpr int kVerdictReadLimit = 255;
-
-// The document's counts kept to what the panel can hold: 1 or 2 fields per question, 0 to 96 questions.
-int AnswersPerQuestionOf(const QuizDocument* document);
-int QuestionCountOf(const QuizDocument* document);
 
 // Control `id` of `panel`, as GetDlgItem finds it (the first child with that id), or null. Under Wine each
 // GetDlgItem fetches the panel's whole child list from the server, hundreds of microseconds among a

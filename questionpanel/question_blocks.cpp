@@ -14,6 +14,7 @@
 #include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_scroll.h"
 #include "questionpanel/panel_state.h"
+#include "questionpanel/restored_answers.h"
 #include "questionpanel/saved_answers_reader.h"
 #include "resources/resource_ids.h"
 
@@ -36,7 +37,7 @@ constexpr int kPlainRowExtra = 60;
 struct Build {
     QuizDocument* document;
     HWND panel;
-    SavedAnswers saved;
+    RestoredAnswers restored; // what each field takes from the answers file
     HFONT guiFont;
     HICON playIcon;
     HICON stopIcon;
@@ -73,11 +74,6 @@ DWORD VisibleIf(bool visible, DWORD style) {
     return visible ? style : style & ~WS_VISIBLE;
 }
 
-// A second answer of "-" means the question has one.
-bool HasOneAnswer(const QuestionRecord* record) {
-    return record && std::strcmp(record->answer2, "-") == 0;
-}
-
 HWND CreateAnswerField(Build* build, const char* text, int x, int y, int width, int id, bool visible = true) {
     HWND field = CreateChild(build->panel, "Edit", text, VisibleIf(visible, kFieldStyle), x, y, width, 20, id,
                              build->document->answerFont);
@@ -101,9 +97,7 @@ void BuildTextLine(Build* build, int n) {
     if (record) CopyRecordText(record->questionText, question);
     CreateChild(build->panel, "Static", question, kBoxStyle, 50, y, 550, 20, kQuestionTextId,
                 document->answerFont);
-    char saved[kMaxAnswerLength + 1];
-    TakeSavedAnswer(&build->saved, saved);
-    HWND field = CreateAnswerField(build, saved, 610, y, 170, kAnswerFieldBase + n);
+    HWND field = CreateAnswerField(build, build->restored.text[n - 1], 610, y, 170, kAnswerFieldBase + n);
     CreateChild(build->panel, "Static", "?", kBoxStyle, 790, y, 100, 20, kVerdictLabelBase + n, nullptr);
     JudgeAnswer(document, build->panel, kAnswerFieldBase + n);
     SubclassAnswerField(field);
@@ -120,23 +114,16 @@ void ReleaseRowPictures(Build* build) {
 }
 
 // Whether question n will show its reward as soon as its fields are judged: reveal mode 1 or 3, and every
-// saved line still ahead for it right. Read from a copy, so the fields still take their lines; a wrong
-// guess costs only time.
-bool RewardExpected(const Build* build, SavedAnswers* ahead, int n) {
+// field's restored text right. A wrong guess costs only time.
+bool RewardExpected(const Build* build, int n) {
     const QuizDocument* document = build->document;
-    const int perQuestion = document->answersPerQuestion;
-    const QuestionRecord* record = n <= QuestionCountOf(document) ? document->questionAt(n - 1) : nullptr;
-    bool right = record && (document->revealMode == 1 || document->revealMode == 3) &&
-                 (perQuestion == 1 || perQuestion == 2);
-    for (int slot = 1; slot <= perQuestion && slot <= 2; ++slot) {
-        char typed[kMaxAnswerLength + 1];
-        TakeSavedAnswer(ahead, typed);
-        if (!right) continue;
-        const char* accepted = slot == 2 ? record->answer2 : record->answer1;
-        if (slot == 2 && HasOneAnswer(record)) continue; // its field reads "-" whatever was saved
-        right = IsRightAnswer(accepted, typed);
-    }
-    return right;
+    const int perQuestion = AnswersPerQuestionOf(document);
+    if (n > QuestionCountOf(document) || (document->revealMode != 1 && document->revealMode != 3))
+        return false;
+    for (int slot = 1; slot <= perQuestion; ++slot)
+        if (!SlotIsRight(document, n, slot, build->restored.text[(n - 1) * perQuestion + slot - 1]))
+            return false;
+    return true;
 }
 
 // The sizes of the row's three pictures; the row is as tall as the tallest. A deferred picture (see
@@ -179,12 +166,11 @@ void PlanPictures(Build* build, int questions) {
     HINSTANCE module = GetModuleHandleA(nullptr);
     int ids[2 * kMaxQuestions];
     int count = 0;
-    SavedAnswers ahead = build->saved;
     for (int first = 1; first <= questions; first += 3) {
         bool reward[3];
         for (int column = 0; column < 3; ++column) {
             const int n = first + column;
-            reward[column] = RewardExpected(build, &ahead, n); // false past the last question
+            reward[column] = RewardExpected(build, n); // false past the last question
             build->deferred[n] = reward[column] &&
                                  PictureResourceFittedSize(module, kQuestionPictureBase + n, "IMG",
                                                            kPictureBox, kPictureBox, &build->deferredSize[n]);
@@ -261,13 +247,11 @@ void CreateFieldPair(Build* build, const QuestionRecord* record, int n, int x, i
     for (int j = 1; j <= 2; ++j) {
         const int k = (n - 1) * 2 + j;
         const int y = fieldY + 19 * (j - 1);
-        char saved[kMaxAnswerLength + 1];
-        TakeSavedAnswer(&build->saved, saved);
         // The second field of a one-answer question reads "-" (right at once), whatever line was saved for
         // it, and stays out of sight with its verdict.
         const bool shown = j == 1 || !HasOneAnswer(record);
-        HWND field =
-            CreateAnswerField(build, shown ? saved : "-", x, y, width - 59, kAnswerFieldBase + k, shown);
+        HWND field = CreateAnswerField(build, build->restored.text[k - 1], x, y, width - 59,
+                                       kAnswerFieldBase + k, shown);
         CreateChild(build->panel, "Static", "?", VisibleIf(shown, kBoxStyle), x + width - 60, y, 60, 20,
                     kVerdictLabelBase + k, build->guiFont);
         SubclassAnswerField(field);
@@ -280,15 +264,12 @@ void CreateAnswerFields(Build* build, const QuestionRecord* record, int n, int x
     if (perQuestion == 2) {
         CreateFieldPair(build, record, n, x, fieldY, width);
     } else if (perQuestion == 1) {
-        char saved[kMaxAnswerLength + 1];
-        TakeSavedAnswer(&build->saved, saved);
-        HWND field = CreateAnswerField(build, saved, x, fieldY, width, kAnswerFieldBase + n);
+        HWND field =
+            CreateAnswerField(build, build->restored.text[n - 1], x, fieldY, width, kAnswerFieldBase + n);
         CreateChild(build->panel, "Static", "?", kBoxStyle, x, fieldY + 19, width, 20, kVerdictLabelBase + n,
                     nullptr);
         SubclassAnswerField(field);
         JudgeAnswer(build->document, build->panel, kAnswerFieldBase + n);
-    } else {
-        SkipSavedAnswers(&build->saved, perQuestion); // no field, but the file keeps its lines
     }
 }
 
@@ -344,15 +325,6 @@ bool BuildGridBlock(Build* build, int n) {
     return true;
 }
 
-// Corrects what the panel cannot show as declared, so that the judge, the colours, F1, the score and
-// the save count exactly the fields that exist.
-void SettleDeclaredShape(QuizDocument* document) {
-    // A text list has one field per question whatever the data declares.
-    if (document->quizKind == kQuizText) document->answersPerQuestion = 1;
-    // An unknown kind builds nothing: no question to score, no line to save.
-    if (document->quizKind < kQuizText || document->quizKind > kQuizVideo) document->questionCount = 0;
-}
-
 } // namespace
 
 void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
@@ -373,7 +345,10 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
         build.playIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLAY));
         build.stopIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOP));
     }
-    OpenSavedAnswers(&build.saved);
+    SavedAnswers saved;
+    OpenSavedAnswers(&saved);
+    RestoreAnswers(document, saved.bytes, saved.size, &build.restored);
+    CloseSavedAnswers(&saved);
     BeginPanelBuild(panel);
     HoldScoreRefresh(); // one count of the restored verdicts at the end, not one per field
     if (!document->answerFont) {
@@ -398,7 +373,6 @@ void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
     EndPanelBuild();
     document->contentWidth += document->answersPerQuestion == 2 ? 80 : 20;
 
-    CloseSavedAnswers(&build.saved);
     ReleaseScoreRefresh(document, panel);
     SetPanelScrollRanges(document, panel);
 }

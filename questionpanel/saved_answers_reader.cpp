@@ -3,7 +3,7 @@
 #include "header/answers_file.h"
 
 void OpenSavedAnswers(SavedAnswers* saved) {
-    *saved = SavedAnswers{INVALID_HANDLE_VALUE, nullptr, nullptr, 0, 0};
+    *saved = SavedAnswers{INVALID_HANDLE_VALUE, nullptr, nullptr, 0};
     char name[MAX_PATH];
     if (!ProgramAnswersFileName(name, sizeof name)) return;
 
@@ -23,20 +23,9 @@ void OpenSavedAnswers(SavedAnswers* saved) {
     saved->size = high != 0 || low > 0x7FFFFFFFu ? 0x7FFFFFFF : static_cast<int32_t>(low);
 }
 
-void TakeSavedAnswer(SavedAnswers* saved, char* text) {
-    text[0] = '\0';
-    if (saved->bytes) ReadLine(saved->bytes, saved->size, &saved->position, text);
-}
-
-void SkipSavedAnswers(SavedAnswers* saved, int count) {
-    char ignored[kMaxAnswerLength + 1];
-    for (int i = 0; i < count && saved->bytes && saved->position < saved->size; ++i)
-        ReadLine(saved->bytes, saved->size, &saved->position, ignored);
-}
-
 void CloseSavedAnswers(SavedAnswers* saved) {
     if (saved->bytes) UnmapViewOfFile(saved->bytes);
     if (saved->mapping) CloseHandle(saved->mapping);
     if (saved->file != INVALID_HANDLE_VALUE) CloseHandle(saved->file);
-    *saved = SavedAnswers{INVALID_HANDLE_VALUE, nullptr, nullptr, 0, 0};
+    *saved = SavedAnswers{INVALID_HANDLE_VALUE, nullptr, nullptr, 0};
 }

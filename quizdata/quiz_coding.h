@@ -10,10 +10,13 @@
 
 // One question as an author gives it. Texts are Windows-1252 bytes.
 struct QuestionContent {
-    std::string answer1;
+    std::string answer1; // the first accepted spelling of each field (the one the word-count hint counts)
     std::string answer2; // used when the quiz has two answer fields per question
     std::string questionText;
     std::string revealText;
+    // The fields' other accepted spellings, in the author's order (at most kMaxSpellings - 1 each).
+    std::vector<std::string> extraSpellings1{};
+    std::vector<std::string> extraSpellings2{}; // used with answer2
 };
 
 // A whole quiz as an author gives it. Texts are Windows-1252 bytes.
@@ -42,6 +45,9 @@ std::string DescribeQuizProblem(const QuizContent& quiz);
 ByteVector SerialiseQuiz(const QuizContent& quiz);                        // PATCH 104
 ByteVector SerialiseScoreMessages(const std::vector<std::string>& lines); // PATCH 105
 ByteVector SerialiseBuiltInBlock(const std::string& linkText, const std::string& footerText);
+// PATCH 106, the fields' other spellings (see quizdata/extra_spellings.h); empty when no field of the
+// quiz has any, or DescribeQuizProblem finds a problem. Such a quiz carries no PATCH 106 at all.
+ByteVector SerialiseExtraSpellings(const QuizContent& quiz);
 
 // A stream that the LZW decoder turns back into exactly `size` bytes of `data`. Empty when the decoder
 // could not hand the data back: no data, more than 120000 bytes, or a coded form above 32768 bytes.

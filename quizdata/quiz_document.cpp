@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "quizdata/extra_spellings.h"
 #include "quizdata/gdi_port.h"
 
 namespace {
@@ -56,6 +57,8 @@ QuizDocument::~QuizDocument() {
     }
     firstQuestion = nullptr;
     lastQuestion = nullptr;
+    FreeExtraSpellings(extraSpellings);
+    extraSpellings = nullptr;
 }
 
 void QuizDocument::addQuestion(const char* answer1Text, const char* answer2Text, const char* question) {

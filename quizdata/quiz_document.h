@@ -13,6 +13,8 @@ using FontHandle = HFONT__*;
 using BrushHandle = HBRUSH__*;
 using WindowHandle = HWND__*;
 
+struct ExtraSpellings; // quizdata/extra_spellings.h
+
 constexpr int kMaxQuestions = 96;
 constexpr int kTextSize = 260; // 259 characters and the terminating NUL
 
@@ -61,6 +63,7 @@ struct QuizDocument {
     char footerText[43];
     QuestionRecord* firstQuestion;
     QuestionRecord* lastQuestion;
+    ExtraSpellings* extraSpellings; // the fields' other accepted spellings; null when the quiz has none
 
     QuizDocument();
     ~QuizDocument();

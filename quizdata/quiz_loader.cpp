@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "quizdata/extra_spellings.h"
 #include "quizdata/lzw_decoder.h"
 #include "quizdata/quiz_text_parser.h"
 #include "quizdata/scramble_key.h"
@@ -81,6 +82,26 @@ void BuildFallbackQuiz(QuizDocument* document) {
     document->addQuestion("TEST", "TEST", "emplacement");
 }
 
+// The other spellings, coded like the score codes. Only a quiz that has some carries the piece; a damaged
+// one is told like damaged score codes, and the fields then accept their first spellings only.
+void LoadExtraSpellings(QuizDocument* document, const QuizResourceAccess& access,
+                        const MessageTarget& messages) {
+    const uint8_t* piece = nullptr;
+    size_t pieceSize = 0;
+    FindPiece(access, kSpellingsPieceId, &piece, &pieceSize);
+    CodedCopy coded(piece, pieceSize);
+    access.releasePiece(access.context, kSpellingsPieceId);
+    if (pieceSize == 0) return;
+    int keyPosition = 0;
+    DecodedText text;
+    if (DecodeWithRetry(coded, keyPosition, messages, &text))
+        document->extraSpellings = ReadExtraSpellings(text.bytes, text.length, document->questionCount,
+                                                      document->answersPerQuestion);
+    if (!document->extraSpellings)
+        Tell(messages, "Erreur dans le d\xE9"
+                       "cryptage des variantes");
+}
+
 } // namespace
 
 void QuizLoader::load(QuizDocument* document, const QuizResourceAccess& access) {
@@ -123,10 +144,10 @@ void QuizLoader::load(QuizDocument* document, const QuizResourceAccess& access) 
     access.releasePiece(access.context, kScorePieceId);
     keyPosition = 0;
     DecodedText scoreText;
-    if (!DecodeWithRetry(scores, keyPosition, messages, &scoreText)) {
+    if (DecodeWithRetry(scores, keyPosition, messages, &scoreText))
+        ParseScoreText(document, scoreText.bytes, scoreText.length);
+    else
         Tell(messages, "Erreur dans le d\xE9"
                        "cryptage des codes");
-        return;
-    }
-    ParseScoreText(document, scoreText.bytes, scoreText.length);
+    LoadExtraSpellings(document, access, messages);
 }

@@ -1,5 +1,6 @@
 // Fills a freshly built document from the built-in block and the PATCH pieces 104 (the quiz) and 105
-// (the score codes). Every problem is told through the message function; the loader always returns.
+// (the score codes), and 106 (the answers' other spellings) when the quiz has one. Every problem is told
+// through the message function; the loader always returns.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 
 constexpr int kQuizPieceId = 104;
 constexpr int kScorePieceId = 105;
+constexpr int kSpellingsPieceId = 106; // absent from a quiz whose answers have one spelling each
 
 // What the loader needs from the platform. The loader never writes to the pieces' bytes: it descrambles
 // a private copy.

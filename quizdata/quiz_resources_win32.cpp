@@ -7,11 +7,11 @@ namespace {
 
 struct ModuleResources {
     HMODULE module;
-    HGLOBAL loaded[2]; // PATCH 104 and 105 while they are in use
+    HGLOBAL loaded[3]; // PATCH 104, 105 and 106 while they are in use
 };
 
 HGLOBAL& LoadedSlot(ModuleResources* resources, int id) {
-    return resources->loaded[id == kQuizPieceId ? 0 : 1];
+    return resources->loaded[id == kQuizPieceId ? 0 : id == kScorePieceId ? 1 : 2];
 }
 
 void FindPiece(void* context, int id, const uint8_t** bytes, size_t* size) {
@@ -39,7 +39,7 @@ void ReleasePiece(void* context, int id) {
 
 void LoadQuizFromModule(QuizDocument* document, HMODULE module, const uint8_t* builtInBlock,
                         size_t blockSize) {
-    ModuleResources resources = {module, {nullptr, nullptr}};
+    ModuleResources resources = {module, {nullptr, nullptr, nullptr}};
     // No message function: every message goes to ShowUserMessage, a box without an owner.
     const QuizResourceAccess access = {&resources, builtInBlock, blockSize, FindPiece, ReleasePiece, nullptr};
     QuizLoader::load(document, access);

@@ -1,6 +1,7 @@
 // The decoded texts of the three coded pieces, byte for byte as the loader reads them.
 
 #include "quizdata/quiz_coding.h"
+#include "quizdata/extra_spellings.h"
 #include "quizdata/quiz_document.h"
 
 namespace {
@@ -35,6 +36,27 @@ bool HasRevealPairs(int32_t mode) {
     return mode == 3 || mode == 6;
 }
 
+// The other spellings of one field: as many as the player keeps, each one it can read back as a line,
+// together (with the first) no longer than a quiz text.
+std::string SpellingsProblem(const std::string& first, const std::vector<std::string>& extra,
+                             const std::string& name) {
+    if (extra.size() > static_cast<size_t>(kMaxSpellings - 1))
+        return name + " has more than " + std::to_string(kMaxSpellings) + " spellings";
+    size_t total = first.size();
+    for (const std::string& spelling : extra) {
+        if (spelling.empty()) return name + " has an empty spelling";
+        if (spelling.size() > static_cast<size_t>(kMaxSpellingLength))
+            return name + ": a spelling holds at most " + std::to_string(kMaxSpellingLength) + " characters";
+        if (spelling.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
+            return name + ": a spelling cannot contain a line break";
+        total += spelling.size();
+    }
+    if (total > static_cast<size_t>(kMaxSpellingsLength))
+        return name + ": its spellings together hold at most " + std::to_string(kMaxSpellingsLength) +
+               " characters";
+    return {};
+}
+
 } // namespace
 
 std::string DescribeQuizProblem(const QuizContent& quiz) {
@@ -58,6 +80,11 @@ std::string DescribeQuizProblem(const QuizContent& quiz) {
         if (problem.empty()) problem = FieldProblem(question.answer2, limit, prefix + "the second answer");
         if (problem.empty()) problem = FieldProblem(question.questionText, limit, prefix + "the text");
         if (problem.empty()) problem = FieldProblem(question.revealText, limit, prefix + "the reveal text");
+        if (problem.empty())
+            problem = SpellingsProblem(question.answer1, question.extraSpellings1, prefix + "the answer");
+        if (problem.empty() && quiz.answersPerQuestion == 2)
+            problem =
+                SpellingsProblem(question.answer2, question.extraSpellings2, prefix + "the second answer");
         if (!problem.empty()) return problem;
     }
     for (size_t i = 0; i < quiz.scoreMessages.size(); ++i) {
@@ -110,6 +137,26 @@ ByteVector SerialiseScoreMessages(const std::vector<std::string>& lines) {
     // A coded piece cannot be empty; a quiz without questions reads no line of it anyway.
     if (text.empty()) text = {'\r', '\n'};
     return text;
+}
+
+ByteVector SerialiseExtraSpellings(const QuizContent& quiz) {
+    if (!DescribeQuizProblem(quiz).empty()) return {};
+    ByteVector text;
+    bool any = false;
+    for (const QuestionContent& question : quiz.questions) {
+        for (int slot = 1; slot <= quiz.answersPerQuestion; ++slot) {
+            for (const std::string& spelling :
+                 slot == 1 ? question.extraSpellings1 : question.extraSpellings2) {
+                text.insert(text.end(), spelling.begin(), spelling.end());
+                text.push_back('\r');
+                text.push_back('\n');
+                any = true;
+            }
+            text.push_back('\r'); // the field's group ends
+            text.push_back('\n');
+        }
+    }
+    return any ? text : ByteVector();
 }
 
 ByteVector SerialiseBuiltInBlock(const std::string& linkText, const std::string& footerText) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "judging/field_judging.h"
 #include "quizdata/quiz_document.h"
 #include "quizdata/quiz_loader.h"
 #include "tests/quizdata/fake_resources.h"
@@ -148,6 +149,53 @@ TEST(PackCommand, ThePlayerReadsThePackedQuizAndUnpackingThenPackingGivesTheSame
                 ASSERT_TRUE(ReadFileBytes(dir + "/c.exe", &second));
                 EXPECT_TRUE(first == second) << "packing twice gave different programs";
             }
+}
+
+TEST(PackCommand, OtherSpellingsTravelInTheirOwnPieceAndComeBackFromUnpack) {
+    for (bool scramble : {false, true}) {
+        SCOPED_TRACE(scramble ? "scrambled" : "plain");
+        const std::string dir = MakeScratchFolder();
+        ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", MakeTemplateImage(false)));
+        ASSERT_TRUE(WriteFileBytes(dir + "/p.png", kPng));
+        ASSERT_TRUE(WriteFileText(dir + "/quiz.quiz", "kind: pictures\nanswers: 2\n"
+                                                      "question: q1\n  picture: p.png\n"
+                                                      "  answer: Royaume-Uni | Angleterre\n"
+                                                      "  answer2: Londres | London | A \\| B\n"
+                                                      "question: q2\n  picture: p.png\n"
+                                                      "  answer: Pays-Bas\n  answer2: Amsterdam\n"));
+        std::vector<std::string> pack = {dir + "/quiz.quiz", "-o", dir + "/a.exe", "--template",
+                                         dir + "/template.exe"};
+        if (scramble) pack.push_back("--scramble");
+        ASSERT_EQ(RunCommand(RunPackCommand, pack), 0);
+
+        const std::vector<Resource> resources = ResourcesOf(dir + "/a.exe");
+        FakeResources pieces;
+        int keyPosition = 0;
+        pieces.block = CodeBuiltInBlock("lien", "pied", false, keyPosition);
+        for (uint16_t id : {104, 105, 106})
+            pieces.pieces[id] = DataOf(resources, TextKey("PATCH"), id);
+        QuizDocument document;
+        QuizLoader::load(&document, FakeAccess(pieces));
+        EXPECT_TRUE(pieces.messages.empty());
+        EXPECT_STREQ(FieldVerdict(&document, 2, "london"), "BRAVO");
+        EXPECT_STREQ(FieldVerdict(&document, 2, "a | b"), "BRAVO");
+        EXPECT_STREQ(FieldVerdict(&document, 1, "angleterr"), "Quasiment");
+        EXPECT_STREQ(FieldVerdict(&document, 3, "Angleterre"), "FAUX"); // another question's spelling
+
+        ASSERT_EQ(RunCommand(RunUnpackCommand, {dir + "/a.exe", dir + "/out"}), 0);
+        ByteVector source;
+        ASSERT_TRUE(ReadFileBytes(dir + "/out/a.quiz", &source));
+        const std::string text(source.begin(), source.end());
+        EXPECT_NE(text.find("  answer: Royaume-Uni | Angleterre\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("  answer2: Londres | London | A \\| B\n"), std::string::npos) << text;
+        pack[0] = dir + "/out/a.quiz";
+        pack[2] = dir + "/b.exe";
+        ASSERT_EQ(RunCommand(RunPackCommand, pack), 0);
+        ByteVector first, second;
+        ASSERT_TRUE(ReadFileBytes(dir + "/a.exe", &first));
+        ASSERT_TRUE(ReadFileBytes(dir + "/b.exe", &second));
+        EXPECT_TRUE(first == second) << "pack, unpack, pack changed the program";
+    }
 }
 
 TEST(PackCommand, RefusesBadTemplatesAndQuizzesWithoutWritingAnything) {

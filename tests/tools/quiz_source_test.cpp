@@ -2,6 +2,7 @@
 // written with escapes.
 #include <gtest/gtest.h>
 
+#include "tests/tools/source_messages.h"
 #include "tools/source/quiz_source.h"
 
 namespace {
@@ -40,12 +41,6 @@ Parsed Parse(const std::string& text) {
     Parsed parsed;
     parsed.ok = ParseQuizSource(text, &parsed.source, &parsed.errors, &parsed.warnings);
     return parsed;
-}
-
-// How these tests name a message: "line N: text", or the text alone for line 0. The tool itself puts the
-// file's path in front instead (LoadQuizProject), as compilers do.
-std::string FormatSourceMessage(const SourceMessage& message) {
-    return message.line ? "line " + std::to_string(message.line) + ": " + message.text : message.text;
 }
 
 bool Holds(const std::vector<SourceMessage>& messages, const std::string& expected) {
@@ -109,8 +104,9 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
         {"reveal-mode: 7\n" + q, "line 1: reveal-mode must be a number from 0 to 6"},
         {"nonsense: 1\n" + q, "line 1: unknown key 'nonsense'"},
         {"answer: Paris\n" + q, "line 1: 'answer' belongs to a question: write 'question: ...' first"},
-        {"question: q\nanswer: a|b\n",
-         "line 2: answer: the character '|' cannot be used (the player's data separates fields with it)"},
+        {"question: q\nanswer: a\\|b\n",
+         "line 2: answer: the first spelling cannot hold '|' (the player's data separates fields with it); a "
+         "later one can, written \\|"},
         {"title: x|y\n" + q,
          "line 1: title: the character '|' cannot be used (the player's data separates fields with it)"},
         {"question: q\nanswer: \xE4\xB8\xAD\n",

@@ -1,5 +1,6 @@
 // jorvo-maker judge ACCEPTED TYPED: prints the verdict the player would give, so that authors can try
-// the answers players are likely to type. Arguments and output are UTF-8; the judging is done on the
+// the answers players are likely to type. ACCEPTED may list several spellings as a quiz source does,
+// `Londres | London`. Arguments and output are UTF-8; the judging is done on the
 // Windows-1252 bytes the player works with.
 #include <cstdio>
 #include <string>
@@ -12,7 +13,9 @@
 
 #include "judging/text_ops.h"
 #include "judging/verdict.h"
+#include "quizdata/extra_spellings.h"
 #include "tools/common/cp1252.h"
+#include "tools/source/answer_spellings.h"
 
 namespace {
 
@@ -92,10 +95,25 @@ int RunJudgeCommand(int argc, char** argv) {
         std::fprintf(stderr, "usage: jorvo-maker judge ACCEPTED TYPED\n");
         return 2;
     }
-    std::string accepted, typed;
-    if (!ToPlayerText(arguments[0], "accepted", kMaxTextLength, "a quiz text holds", &accepted) ||
-        !ToPlayerText(arguments[1], "typed", kMaxAnswerLength, "an answer field holds", &typed))
+    // An accepted answer without a bar is taken as it is, spaces included, as before spellings existed.
+    const std::vector<std::string> written = arguments[0].find('|') == std::string::npos
+                                                 ? std::vector<std::string>{arguments[0]}
+                                                 : SplitSpellings(arguments[0]);
+    if (written.size() > static_cast<size_t>(kMaxSpellings)) {
+        std::fprintf(stderr, "jorvo-maker judge: %u spellings; an answer keeps at most %d\n",
+                     static_cast<unsigned>(written.size()), kMaxSpellings);
         return 1;
-    PrintLine(Cp1252ToUtf8(DecideVerdict(accepted.c_str(), typed.c_str())));
+    }
+    std::vector<std::string> accepted(written.size());
+    std::vector<const char*> spellings;
+    for (size_t i = 0; i < written.size(); ++i) {
+        if (!ToPlayerText(written[i], "accepted", kMaxTextLength, "a quiz text holds", &accepted[i]))
+            return 1;
+        spellings.push_back(accepted[i].c_str());
+    }
+    std::string typed;
+    if (!ToPlayerText(arguments[1], "typed", kMaxAnswerLength, "an answer field holds", &typed)) return 1;
+    PrintLine(Cp1252ToUtf8(
+        DecideVerdictAmong(spellings.data(), static_cast<int>(spellings.size()), typed.c_str())));
     return 0;
 }

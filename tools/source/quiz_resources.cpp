@@ -88,6 +88,15 @@ bool AddQuizResources(const QuizProject& project, bool scramble, uint16_t langua
         return *error = "the score codes cannot be coded", false;
     SetResource(resources, kPatchType, NumberKey(kQuizResourceId), language, std::move(quiz));
     SetResource(resources, kPatchType, NumberKey(kScoreResourceId), language, std::move(codes));
+    // A quiz whose answers have one spelling each carries no spellings piece: the same bytes as before.
+    const ByteVector spellingsText = SerialiseExtraSpellings(content);
+    if (!spellingsText.empty()) {
+        ByteVector spellings;
+        if (!CodePiece(spellingsText, scramble, &spellings))
+            return *error = "the other spellings take too much room once coded: shorten or remove some",
+                   false;
+        SetResource(resources, kPatchType, NumberKey(kSpellingsResourceId), language, std::move(spellings));
+    }
     for (size_t i = 0; i < content.questions.size(); ++i) {
         const uint16_t n = static_cast<uint16_t>(i + 1);
         if (i < project.media.size())
@@ -111,6 +120,11 @@ bool ReadQuizResources(const std::vector<Resource>& resources, UnpackedQuiz* qui
                      &scoresScrambled))
         return *error = "the score codes (PATCH 105) are missing or do not decode", false;
     ReadScoreText(text, &quiz->content.scoreMessages);
+    if (const Resource* spellings = FindPeResource(resources, kPatchType, NumberKey(kSpellingsResourceId))) {
+        bool spellingsScrambled = false;
+        if (!DecodePiece(spellings, &text, &spellingsScrambled) || !ReadSpellingsText(text, &quiz->content))
+            return *error = "the other spellings (PATCH 106) do not decode", false;
+    }
     const size_t count = quiz->content.questions.size();
     if (quiz->content.scoreMessages.size() > count) return *error = "more score codes than questions", false;
     for (size_t i = 0; i < count; ++i) {

@@ -1,17 +1,19 @@
 // The resources a quiz program carries, as the player reads them: PATCH 104 (the quiz) and 105 (the
-// score codes); per question n its picture, sound or film as IMG 400 + n and its reward picture as
-// IMG 10400 + n with the two halves of every byte exchanged; PNG pictures as RCDATA under the same ids,
-// never exchanged.
+// score codes), and 106 (the answers' other spellings) when some answer has more than one; per question n its
+// picture, sound or film as IMG 400 + n and its reward picture as IMG 10400 + n with the two halves of every
+// byte exchanged; PNG pictures as RCDATA under the same ids, never exchanged.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "quizdata/quiz_loader.h"
 #include "tools/pe/pe_resources.h"
 #include "tools/source/quiz_project.h"
 
 constexpr uint16_t kQuizResourceId = 104;
 constexpr uint16_t kScoreResourceId = 105;
+constexpr uint16_t kSpellingsResourceId = kSpellingsPieceId; // only in a quiz with other spellings
 constexpr uint16_t kFirstMediaId = 400;
 constexpr uint16_t kFirstRewardId = 10400;
 

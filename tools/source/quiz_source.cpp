@@ -6,6 +6,9 @@
 #include <map>
 #include <sstream>
 
+#include "quizdata/extra_spellings.h"
+#include "judging/text_ops.h"
+#include "tools/source/answer_spellings.h"
 #include "tools/source/answer_text.h"
 #include "tools/common/cp1252.h"
 
@@ -89,8 +92,9 @@ bool TakeText(Parser& p, const std::string& key, const std::string& value, size_
     return true;
 }
 
-// An accepted answer: typed characters only, within the answer field's length.
-void TakeAnswer(Parser& p, const std::string& key, const std::string& value, std::string* out) {
+// One accepted spelling: typed characters only, within the answer field's length. Only the first spelling
+// travels with the quiz's texts, which '|' separates; the others may hold a bar.
+bool TakeAnswer(Parser& p, const std::string& key, const std::string& value, bool first, std::string* out) {
     std::vector<std::string> notes;
     const std::string typed = KeyboardAnswer(value, &notes);
     for (const std::string& note : notes)
@@ -98,15 +102,62 @@ void TakeAnswer(Parser& p, const std::string& key, const std::string& value, std
     std::string problem;
     if (!Utf8ToCp1252(typed, out, &problem)) {
         p.Error(key + ": " + problem + ", which the player cannot show");
-    } else if (out->find('|') != std::string::npos) {
-        p.Error(key + ": the character '|' cannot be used (the player's data separates fields with it)");
+    } else if (first && out->find('|') != std::string::npos) {
+        p.Error(key + ": the first spelling cannot hold '|' (the player's data separates fields with it); "
+                      "a later one can, written \\|");
     } else if (out->size() > kLongestAnswer) {
         p.Error(key + " is " + std::to_string(out->size()) + " characters long; at most " +
                 std::to_string(kLongestAnswer) + " fit in an answer field, so it could never be typed");
     } else if (!out->empty() && (out->front() == ' ' || out->back() == ' ')) {
         p.Error(key +
                 " starts or ends with a non-breaking space, so it could never be judged right: delete it");
+    } else {
+        return true;
     }
+    return false;
+}
+
+std::string UpperCased(std::string text) {
+    UpperCase(&text[0]);
+    return text;
+}
+
+// `answer: Londres | London`: the first spelling and the others. A spelling the judge cannot tell from
+// an earlier one is dropped with a warning.
+void TakeSpellings(Parser& p, const std::string& key, const std::string& value, std::string* first,
+                   std::vector<std::string>* others) {
+    first->clear();
+    others->clear();
+    const std::vector<std::string> spellings = SplitSpellings(value);
+    if (spellings.size() > static_cast<size_t>(kMaxSpellings)) {
+        p.Error(key + " has " + std::to_string(spellings.size()) + " spellings; at most " +
+                std::to_string(kMaxSpellings) + " are kept");
+        return;
+    }
+    size_t total = 0;
+    std::vector<std::string> seen;
+    for (size_t i = 0; i < spellings.size(); ++i) {
+        if (spellings.size() > 1 && spellings[i].empty()) {
+            p.Error(key + ": spelling " + std::to_string(i + 1) + " is empty (two '|' with nothing between)");
+            return;
+        }
+        std::string spelling;
+        if (!TakeAnswer(p, key, spellings[i], i == 0, &spelling)) return;
+        total += spelling.size();
+        const std::string upper = UpperCased(spelling);
+        if (std::find(seen.begin(), seen.end(), upper) != seen.end()) {
+            p.Warn(key + ": the spelling '" + spellings[i] + "' is given twice: the second is dropped");
+            continue;
+        }
+        seen.push_back(upper);
+        if (i == 0)
+            *first = spelling;
+        else
+            others->push_back(spelling);
+    }
+    if (total > static_cast<size_t>(kMaxSpellingsLength))
+        p.Error(key + ": its spellings hold " + std::to_string(total) + " characters together; at most " +
+                std::to_string(kMaxSpellingsLength) + " are kept");
 }
 
 // A key given twice in the same place: the later value wins, and the author hears of it. `*lastLine`
@@ -172,10 +223,10 @@ void TakeQuestionKey(Parser& p, const std::string& key, const std::string& value
     QuestionLines& lines = p.questionLines.back();
     if (key == "answer") {
         NoteRepeat(p, key, &lines.answer);
-        TakeAnswer(p, key, value, &question.answer1);
+        TakeSpellings(p, key, value, &question.answer1, &question.extraSpellings1);
     } else if (key == "answer2") {
         NoteRepeat(p, key, &lines.answer2);
-        TakeAnswer(p, key, value, &question.answer2);
+        TakeSpellings(p, key, value, &question.answer2, &question.extraSpellings2);
     } else if (key == "reveal") {
         NoteRepeat(p, key, &lines.reveal);
         TakeText(p, key, value, kLongestText, &question.revealText);
@@ -238,10 +289,16 @@ bool TakeLine(Parser& p, const std::string& key, const std::string& value) {
     return true;
 }
 
-void CheckAnswerLength(Parser& p, const std::string& answer, int line) {
-    if (answer.size() < kShortestHintedAnswer)
-        p.WarnAt(line, "the answer '" + Cp1252ToUtf8(answer) +
-                           "' has 3 characters or fewer: a wrong try shows FAUX, never a hint");
+// A wrong try earns a hint from a spelling of 4 characters or more only.
+void CheckAnswerLength(Parser& p, const std::string& answer, const std::vector<std::string>& others,
+                       int line) {
+    bool hinted = answer.size() >= kShortestHintedAnswer;
+    for (const std::string& other : others)
+        hinted = hinted || other.size() >= kShortestHintedAnswer;
+    if (!hinted)
+        p.WarnAt(line, "the answer '" + Cp1252ToUtf8(answer) + "' has 3 characters or fewer" +
+                           (others.empty() ? "" : ", as have its other spellings") +
+                           ": a wrong try shows FAUX, never a hint");
 }
 
 void CheckQuestion(Parser& p, size_t i) {
@@ -255,13 +312,18 @@ void CheckQuestion(Parser& p, size_t i) {
     if (question.answer1.empty())
         p.ErrorAt(media.line, which + " has no answer");
     else
-        CheckAnswerLength(p, question.answer1, lines.answer);
+        CheckAnswerLength(p, question.answer1, question.extraSpellings1, lines.answer);
     if (quiz.answersPerQuestion == 2) {
         if (question.answer2.empty())
             p.ErrorAt(media.line,
                       which + " has no answer2 (write answer2: - for a question with one answer)");
         else if (question.answer2 != "-")
-            CheckAnswerLength(p, question.answer2, lines.answer2);
+            CheckAnswerLength(p, question.answer2, question.extraSpellings2, lines.answer2);
+        else if (!question.extraSpellings2.empty()) {
+            p.WarnAt(lines.answer2,
+                     "answer2: - gives the question a single field: its other spellings are ignored");
+            p.source->content.questions[i].extraSpellings2.clear();
+        }
     } else if (lines.answer2) {
         p.WarnAt(lines.answer2,
                  kind == 0 ? "a text-list quiz has one answer per question: answer2 is ignored"

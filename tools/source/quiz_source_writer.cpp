@@ -1,6 +1,7 @@
 #include "tools/source/quiz_source_writer.h"
 
 #include "tools/common/cp1252.h"
+#include "tools/source/answer_spellings.h"
 
 namespace {
 
@@ -27,6 +28,13 @@ struct Writer {
         out += indent + key + ": " + value + "\n";
     }
 };
+
+// `first | other | ...`, as the parser reads an answer's spellings back.
+std::string Spellings(const std::string& first, const std::vector<std::string>& others) {
+    std::vector<std::string> all = {first};
+    all.insert(all.end(), others.begin(), others.end());
+    return JoinSpellings(all);
+}
 
 } // namespace
 
@@ -55,8 +63,9 @@ std::string WriteQuizSource(const QuizSource& source, const std::string& heading
         const std::string where = "question " + std::to_string(i + 1) + ": ";
         w.out += "\n";
         w.Line("", "question", question.questionText, where);
-        w.Line("  ", "answer", question.answer1, where);
-        if (quiz.answersPerQuestion == 2) w.Line("  ", "answer2", question.answer2, where);
+        w.Line("  ", "answer", Spellings(question.answer1, question.extraSpellings1), where);
+        if (quiz.answersPerQuestion == 2)
+            w.Line("  ", "answer2", Spellings(question.answer2, question.extraSpellings2), where);
         if (!question.revealText.empty()) w.Line("  ", "reveal", question.revealText, where);
         if (i < source.media.size()) {
             if (!source.media[i].picture.empty()) w.Plain("  ", "picture", source.media[i].picture);

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "quizdata/extra_spellings.h"
+
 namespace {
 
 struct Cursor {
@@ -88,4 +90,22 @@ void ReadScoreText(const ByteVector& text, std::vector<std::string>* lines) {
     if (!line.empty()) lines->push_back(line);
     while (!lines->empty() && lines->back().empty())
         lines->pop_back();
+}
+
+bool ReadSpellingsText(const ByteVector& text, QuizContent* quiz) {
+    const int questions = static_cast<int>(quiz->questions.size());
+    ExtraSpellings* spellings =
+        ReadExtraSpellings(text.data(), text.size(), questions, quiz->answersPerQuestion);
+    if (!spellings) return false;
+    for (int i = 0; i < questions; ++i) {
+        QuestionContent& question = quiz->questions[static_cast<size_t>(i)];
+        for (int slot = 0; slot < quiz->answersPerQuestion; ++slot) {
+            std::vector<std::string>& others =
+                slot == 0 ? question.extraSpellings1 : question.extraSpellings2;
+            others.assign(spellings->spelling[i][slot],
+                          spellings->spelling[i][slot] + spellings->count[i][slot]);
+        }
+    }
+    FreeExtraSpellings(spellings);
+    return true;
 }

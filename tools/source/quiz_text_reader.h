@@ -11,3 +11,7 @@ bool ReadQuizText(const ByteVector& text, QuizContent* quiz, std::string* error)
 
 // PATCH 105's text: one CR LF line per score; empty lines at the end are left out.
 void ReadScoreText(const ByteVector& text, std::vector<std::string>* lines);
+
+// PATCH 106's text into the questions' other spellings, with the player's own reader. False when the
+// player would refuse it.
+bool ReadSpellingsText(const ByteVector& text, QuizContent* quiz);
