@@ -1,11 +1,15 @@
 // The whole loader on arbitrary bytes. The input is split into the built-in block, PATCH 104 and
 // PATCH 105: two little-endian 16-bit lengths first, then the pieces; a length of 0xFFFF leaves that
-// piece out. Every outcome must leave a document the rest of the player can use.
+// piece out. The last piece is offered as PATCH 106 (the other spellings) too. Every outcome must leave
+// a document the rest of the player can use. The input as a whole is also read as a decoded spellings
+// text, whose spellings must each lie inside it and keep to the limits.
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "quizdata/extra_spellings.h"
 #include "quizdata/gdi_port.h"
+#include "judging/field_judging.h"
 #include "quizdata/quiz_loader.h"
 
 // The document's GDI objects, counted instead of created.
@@ -54,9 +58,35 @@ bool TextEnds(const char* text, size_t capacity) {
     return std::memchr(text, 0, capacity) != nullptr;
 }
 
+void CheckSpellings(const ExtraSpellings* spellings, size_t textLength) {
+    if (!spellings) return;
+    for (int q = 0; q < kMaxQuestions; ++q)
+        for (int slot = 0; slot < 2; ++slot) {
+            if (spellings->count[q][slot] > kMaxSpellings - 1) std::abort();
+            for (int i = 0; i < spellings->count[q][slot]; ++i) {
+                const char* spelling = spellings->spelling[q][slot][i];
+                const size_t length = std::strlen(spelling);
+                if (spelling < spellings->text || spelling + length >= spellings->text + textLength)
+                    std::abort();
+                if (length == 0 || length > static_cast<size_t>(kMaxSpellingLength)) std::abort();
+            }
+        }
+}
+
+void ReadAsSpellings(const uint8_t* data, size_t size) {
+    const int questions = size ? data[0] % (kMaxQuestions + 2) : 0; // 97 must be refused
+    for (int perQuestion = 1; perQuestion <= 2; ++perQuestion) {
+        ExtraSpellings* spellings = ReadExtraSpellings(data, size, questions, perQuestion);
+        if (spellings && questions > kMaxQuestions) std::abort();
+        CheckSpellings(spellings, size);
+        FreeExtraSpellings(spellings);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ReadAsSpellings(data, size);
     if (size < 4) return 0;
     const size_t blockLength = ReadLength(data), quizLength = ReadLength(data + 2);
     data += 4;
@@ -94,6 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         for (const auto& message : document.scoreMessages)
             if (!TextEnds(message, kTextSize)) std::abort();
+        // Every field's spellings can be asked for, and are texts.
+        for (int question = 1; question <= document.questionCount; ++question)
+            for (int slot = 1; slot <= document.answersPerQuestion; ++slot) {
+                const char* spellings[kMaxSpellings];
+                const int count = AcceptedSpellings(&document, question, slot, spellings);
+                if (count < 1 || count > kMaxSpellings) std::abort();
+                for (int i = 0; i < count; ++i)
+                    if (std::strlen(spellings[i]) >= static_cast<size_t>(kTextSize)) std::abort();
+            }
         if (liveObjects != 7) std::abort(); // five brushes and two fonts: a replaced brush was deleted
     }
     if (liveObjects != 0) std::abort();

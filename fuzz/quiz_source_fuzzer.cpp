@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "quizdata/gdi_port.h"
+#include "judging/field_judging.h"
 #include "quizdata/quiz_loader.h"
 #include "tools/source/quiz_source.h"
 #include "tools/source/quiz_source_writer.h"
@@ -36,7 +37,8 @@ void CheckThat(bool holds, const char* what) {
 
 // A second answer in a one-answer quiz is ignored (with a warning), neither coded nor written back.
 bool SameQuestion(const QuestionContent& a, const QuestionContent& b, bool twoAnswers) {
-    return a.answer1 == b.answer1 && (!twoAnswers || a.answer2 == b.answer2) &&
+    return a.answer1 == b.answer1 && a.extraSpellings1 == b.extraSpellings1 &&
+           (!twoAnswers || (a.answer2 == b.answer2 && a.extraSpellings2 == b.extraSpellings2)) &&
            a.questionText == b.questionText && a.revealText == b.revealText;
 }
 
@@ -67,19 +69,21 @@ void CheckLimits(const QuizContent& quiz) {
         Check(score.size() <= kLongestText);
     for (const QuestionContent& q : quiz.questions)
         Check(!q.answer1.empty() && q.answer1.size() <= kLongestAnswer &&
-              q.answer2.size() <= kLongestAnswer && q.questionText.size() <= kLongestText &&
-              q.revealText.size() <= kLongestText);
+              q.extraSpellings1.size() < kMaxSpellings && q.answer2.size() <= kLongestAnswer &&
+              q.questionText.size() <= kLongestText && q.revealText.size() <= kLongestText);
     Check(DescribeQuizProblem(quiz).empty());
 }
 
 struct Pieces {
-    ByteVector quiz, scores;
+    ByteVector quiz, scores, spellings; // no spellings: no PATCH 106, as pack writes it
     int messages = 0;
 };
 
 void FindPiece(void* context, int id, const uint8_t** bytes, size_t* size) {
     const auto* pieces = static_cast<Pieces*>(context);
-    const ByteVector& piece = id == kQuizPieceId ? pieces->quiz : pieces->scores;
+    const ByteVector& piece = id == kQuizPieceId    ? pieces->quiz
+                              : id == kScorePieceId ? pieces->scores
+                                                    : pieces->spellings;
     *bytes = piece.data();
     *size = piece.size();
 }
@@ -100,8 +104,15 @@ void CheckPlayerReads(const QuizContent& quiz, bool scramble) {
                            : LzwEncode(text.data(), text.size());
     pieces.scores = scramble ? LzwEncodeScrambled(scoreText.data(), scoreText.size(), scoreKey)
                              : LzwEncode(scoreText.data(), scoreText.size());
+    const ByteVector spellingsText = SerialiseExtraSpellings(quiz);
+    int spellingsKey = 0;
+    if (!spellingsText.empty())
+        pieces.spellings = scramble
+                               ? LzwEncodeScrambled(spellingsText.data(), spellingsText.size(), spellingsKey)
+                               : LzwEncode(spellingsText.data(), spellingsText.size());
     // A quiz too large for the coder is refused by `pack` with a message of its own.
-    if (pieces.quiz.empty() || pieces.scores.empty()) return;
+    if (pieces.quiz.empty() || pieces.scores.empty() || pieces.spellings.empty() != spellingsText.empty())
+        return;
     int blockKey = 0;
     static const ByteVector block = CodeBuiltInBlock("lien", "pied", false, blockKey);
     QuizDocument document;
@@ -123,6 +134,15 @@ void CheckPlayerReads(const QuizContent& quiz, bool scramble) {
         Check(quiz.answersPerQuestion == 1 || q.answer2 == record->answer2);
         Check(!reveals || q.revealText == record->revealText);
         Check(scores[static_cast<size_t>(i)] == document.scoreMessages[i]);
+        // Every spelling reaches the player, in order, the first from the record.
+        for (int slot = 1; slot <= quiz.answersPerQuestion; ++slot) {
+            std::vector<std::string> expected = {slot == 1 ? q.answer1 : q.answer2};
+            const std::vector<std::string>& others = slot == 1 ? q.extraSpellings1 : q.extraSpellings2;
+            expected.insert(expected.end(), others.begin(), others.end());
+            const char* spellings[kMaxSpellings];
+            const int count = AcceptedSpellings(&document, i + 1, slot, spellings);
+            Check(std::vector<std::string>(spellings, spellings + count) == expected);
+        }
     }
     const uint8_t colour[3] = {quiz.red, quiz.blue, quiz.green}; // the document keeps red, blue, green
     Check(std::memcmp(document.backgroundColour, colour, 3) == 0);

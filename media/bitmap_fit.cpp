@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "media/picture_size.h"
+
 namespace {
 
 HBITMAP StretchIntoNewBitmap(HBITMAP source, LONG width, LONG height, SIZE fitted) {
@@ -39,22 +41,10 @@ HBITMAP StretchIntoNewBitmap(HBITMAP source, LONG width, LONG height, SIZE fitte
 
 } // namespace
 
-// Worked in integers so that the touching side is exactly the box's: a floating factor makes 281 px
-// wide come out 299 across, and 55 x 11 come out 300 x 59.
 SIZE FittedSize(LONG width, LONG height, int boxWidth, int boxHeight) {
-    const int64_t w = width, h = height, bw = boxWidth, bh = boxHeight;
-    SIZE fitted;
-    if (bh * w > bw * h) { // the width limits
-        fitted.cx = boxWidth;
-        fitted.cy = static_cast<LONG>(h * bw / w);
-    } else {
-        fitted.cx = static_cast<LONG>(w * bh / h);
-        fitted.cy = boxHeight;
-    }
-    // A thin picture keeps at least one pixel across rather than becoming an empty bitmap.
-    if (fitted.cx < 1) fitted.cx = 1;
-    if (fitted.cy < 1) fitted.cy = 1;
-    return fitted;
+    int32_t fittedWidth, fittedHeight;
+    FitPictureInBox(width, height, boxWidth, boxHeight, &fittedWidth, &fittedHeight);
+    return SIZE{fittedWidth, fittedHeight};
 }
 
 HBITMAP FitBitmapToBox(HBITMAP bitmap, int boxWidth, int boxHeight) {

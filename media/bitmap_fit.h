@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-// The size of a width x height picture scaled until one side touches the box, the other truncated (at
-// least one pixel).
+// FitPictureInBox (media/picture_size.h, the portable rule the tool shares) in the Windows types.
 SIZE FittedSize(LONG width, LONG height, int boxWidth, int boxHeight);
 
 // New screen-compatible bitmap scaled (halftone) until one side touches the box; consumes `bitmap`.

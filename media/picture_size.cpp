@@ -73,3 +73,17 @@ bool ReadPictureSize(const uint8_t* data, size_t size, uint32_t* width, uint32_t
     if (data[0] == 'B' && data[1] == 'M') return ReadBmpSize(data, size, width, height);
     return false;
 }
+
+void FitPictureInBox(int64_t width, int64_t height, int boxWidth, int boxHeight, int32_t* fittedWidth,
+                     int32_t* fittedHeight) {
+    const int64_t bw = boxWidth, bh = boxHeight;
+    if (bh * width > bw * height) { // the width limits
+        *fittedWidth = boxWidth;
+        *fittedHeight = static_cast<int32_t>(height * bw / width);
+    } else {
+        *fittedWidth = static_cast<int32_t>(width * bh / height);
+        *fittedHeight = boxHeight;
+    }
+    if (*fittedWidth < 1) *fittedWidth = 1;
+    if (*fittedHeight < 1) *fittedHeight = 1;
+}

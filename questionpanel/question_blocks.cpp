@@ -10,6 +10,7 @@
 #include "media/media_host.h"
 #include "media/picture_loader.h"
 #include "media/picture_prefetch.h"
+#include "media/picture_size.h"
 #include "questionpanel/answer_field.h"
 #include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_scroll.h"
@@ -29,8 +30,8 @@ constexpr DWORD kPictureStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_BITMAP | 
 constexpr DWORD kHostStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_ICON | BS_DEFPUSHBUTTON;
 
-constexpr int kPictureBox = 300;     // pictures are fitted into 300 x 300 and centred in a 300-wide cell
-constexpr int kRevealRowExtra = 140; // a row's height below its fields when reveal labels show
+constexpr int kPictureBox = kPictureBoxSide; // fitted into 300 x 300 and centred in a 300-wide cell
+constexpr int kRevealRowExtra = 140;         // a row's height below its fields when reveal labels show
 constexpr int kPlainRowExtra = 60;
 
 // What the build carries from block to block.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything (native, sanitizers, fuzz targets, Windows i686 and x86_64) and runs every test:
-# native unit tests, the same under ASan+UBSan, the fuzzers' kept inputs, and the Windows tests under Wine.
+# native unit tests, the same under ASan+UBSan, the fuzzers' kept inputs, the Windows tests under Wine,
+# and the release archives' checks.
 # Ends with the line `N passed, N failed` summed over all suites.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -56,6 +57,21 @@ if [ $built64 = 1 ] || [ $built32 = 1 ]; then
     jorvo_wine_stop
     # The four demos after a few answers, kept as build artefacts (build/screenshots/).
     [ $built64 = 1 ] && { bash scripts/screenshots.sh win64 | tail -n 4 || echo "!! the screenshots failed"; }
+fi
+
+# The release archives (dist/), made as scripts/release.sh makes them for Windows and Linux, then checked.
+if [ $built32 = 1 ]; then
+    echo "== release archives"
+    if bash scripts/release.sh >build/release.log 2>&1; then
+        rm -rf build/release-results; mkdir -p build/release-results
+        bash scripts/check-release.sh "$root/build/release-junit.xml" | tail -n 6
+        pairs+=("$root/build/release-junit.xml" "$root/build/release-results")
+        grep -E '^dist/' build/release.log
+    else
+        tail -n 20 build/release.log
+        echo "!! release.sh failed (build/release.log)"
+        broken=$((broken + 1))
+    fi
 fi
 
 # The players' sizes without a quiz (their budget is checked by the player_size_budget test of each build).

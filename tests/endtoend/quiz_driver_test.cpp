@@ -246,6 +246,29 @@ const QuizCase kQuizCases[] = {
      "Premier trouv\xe9|Deuxi\xe8me trouv\xe9|Troisi\xe8me trouv\xe9|Quatri\xe8me trouv\xe9",
      "RRPP",
      "RRPP"},
+    // Other spellings: "London" is right where "Londres" is the first, and found with "angleterre"; the
+    // verdict is the best over the spellings ("olande" is two slips from "Hollande").
+    {"spellings",
+     4,
+     {{2, "London", "BRAVO"},
+      {1, "angleterre", "BRAVO"},
+      {3, "olande", "Presque"},
+      {5, "Allemagne", "BRAVO"},
+      {6, "Berlim", "Quasiment"},
+      {7, "helvetie", "Quasiment"},
+      {8, "Berne", "BRAVO"}},
+     {"angleterre", "London", "olande", "-", "Allemagne", "Berlim", "helvetie", "Berne"},
+     {"BRAVO", "BRAVO", "Presque", "BRAVO", "BRAVO", "Quasiment", "Quasiment", "BRAVO"},
+     " 1 / 4",
+     "Un",
+     'P',
+     kField + 2,
+     true,
+     "SHHH",
+     "SHHH",
+     "Premier trouv\xe9|Deuxi\xe8me trouv\xe9|Troisi\xe8me trouv\xe9|Quatri\xe8me trouv\xe9",
+     "RPPP",
+     "RPPP"},
     {REVEAL_CASE("reveal-0", 'P', kField + 2, true), "----", "----", nullptr, "PPPP", "PPPP"},
     {REVEAL_CASE("reveal-1", 'P', kField + 2, true), "----", "----", nullptr, "RRRR", "RRRP"},
     {REVEAL_CASE("reveal-2", 'A', kPlay + 1, false), "SSSH", "SSSH", kRevealLabels, nullptr, nullptr},
@@ -371,6 +394,34 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
     SendMessageA(player.panel, WM_VSCROLL, SB_TOP, 0);
 }
 
+// The verdicts that `jorvo-maker results` gives the answers file in `folder` for `program`, read from its
+// spreadsheet (one row per file, the verdicts after five cells); empty when it does not run.
+std::vector<std::string> ResultsVerdicts(const std::string& program, const std::string& folder,
+                                         const std::string& answersFile) {
+    const std::string csv = folder + "\\results.csv";
+    std::string commandLine =
+        "\"" JORVO_MAKER_EXE "\" results \"" + program + "\" \"" + answersFile + "\" --csv \"" + csv + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &process))
+        return {};
+    WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    std::string text;
+    if (!ReadWholeFile(csv, &text)) return {};
+    const size_t rowStart = text.find("\r\n") + 2, rowEnd = text.find("\r\n", rowStart);
+    std::vector<std::string> cells(1);
+    for (char c : text.substr(rowStart, rowEnd - rowStart))
+        if (c == ';')
+            cells.emplace_back();
+        else
+            cells.back().push_back(c);
+    return cells.size() > 5 ? std::vector<std::string>(cells.begin() + 5, cells.end()) : cells;
+}
+
 TEST(QuizDriver, EachKindAndRevealModePlaysSavesClosesAndComesBackAfterARestart) {
     for (const QuizCase& c : kQuizCases) {
         SCOPED_TRACE(c.name);
@@ -416,6 +467,10 @@ TEST(QuizDriver, EachKindAndRevealModePlaysSavesClosesAndComesBackAfterARestart)
         ExpectState(again, c);
         ExpectRevealsAndFrames(again, c, c.revealsRestored, c.framesRestored);
         EXPECT_EQ(again.CloseAndWait(), 0);
+        // The class results judge the same file as the restarted player did.
+        EXPECT_EQ(ResultsVerdicts(PROGRAMS_DIR "\\e2e-" + std::string(c.name) + ".exe", folder,
+                                  again.AnswersFile()),
+                  c.verdicts);
     }
 }
 

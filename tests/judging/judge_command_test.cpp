@@ -47,6 +47,11 @@ TEST(JudgeCommand, PrintsTheVerdictOrSaysWhyNot) {
         {{"Paris", "\xFF"}, 1, "invalid UTF-8"},
         {{std::string(260, 'A'), "A"}, 1, "260 characters"},
         {{"Paris", std::string(56, 'A')}, 1, "56 characters"}, // an answer field holds 55
+        // Several spellings as a quiz source writes them: the best verdict over them.
+        {{"Londres | London", "london"}, 0, "BRAVO\n"},
+        {{"Londres | London", "Lodnon"}, 0, "Anagramme\n"},
+        {{"a \\| b | c", "A | B"}, 0, "BRAVO\n"},
+        {{"1|2|3|4|5|6|7|8|9", "x"}, 1, "9 spellings"},
         {{"Paris"}, 2, "usage"},
         {{"Paris", "paris", "extra"}, 2, "usage"},
     };

@@ -154,7 +154,7 @@ TEST(CodeCommand, RefusesAQuizItCannotCodeWithoutWritingIt) {
     } cases[] = {
         {"source mistake", "kind: radio\n", "1: kind must be"},
         {"missing picture file", "kind: pictures\nquestion: q\nanswer: abcd\npicture: absent.jpg\n",
-         "4: cannot read absent.jpg"},
+         "4: cannot read " + dir + "/absent.jpg: no such file"},
         {"text given as a picture", "kind: pictures\nquestion: q\nanswer: abcd\npicture: bad.quiz\n",
          "4: bad.quiz is not a picture"},
     };
@@ -212,10 +212,10 @@ struct MakerRun {
     std::string printed; // standard output
 };
 
-// Runs the built tool through the shell, as an author does.
-MakerRun RunMaker(const std::string& arguments, bool withErrors = false) {
-    const std::string command =
-        std::string(JORVO_MAKER) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+// Runs the built tool through the shell, as an author does, in the locale given (English by default).
+MakerRun RunMaker(const std::string& arguments, bool withErrors = false, const std::string& locale = "C") {
+    const std::string command = "LC_ALL=" + locale + " " + std::string(JORVO_MAKER) + " " + arguments +
+                                (withErrors ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return {-1, ""};
     std::string printed;
@@ -247,6 +247,27 @@ TEST(MakerCommandLine, HelpAndVersionAnswerZero) {
         EXPECT_EQ(run.code, c.code) << c.arguments;
         EXPECT_NE(run.printed.find(c.printed), std::string::npos) << c.arguments << " printed:\n"
                                                                   << run.printed;
+    }
+}
+
+// An author whose locale is French reads French, whatever the command.
+TEST(MakerCommandLine, SpeaksFrenchToAFrenchLocale) {
+    const struct {
+        const char* locale;
+        const char* arguments;
+        const char* printed;
+    } cases[] = {
+        {"fr_FR.UTF-8", "--help", "utilisation : jorvo-maker COMMANDE [ARGUMENTS]"},
+        {"fr_CA", "help", "\n  jorvo-maker version   afficher la version de l'outil"},
+        {"fr_FR.UTF-8", "nonsense", "jorvo-maker : commande inconnue \xC2\xAB nonsense \xC2\xBB"},
+        {"fr_FR.UTF-8", "pack /nowhere/a.quiz -o /nowhere/a.exe", "impossible de lire"},
+        {"de_DE.UTF-8", "nonsense", "jorvo-maker: unknown command 'nonsense'"},
+    };
+    for (const auto& c : cases) {
+        const MakerRun run = RunMaker(c.arguments, true, c.locale);
+        EXPECT_NE(run.printed.find(c.printed), std::string::npos)
+            << c.locale << " " << c.arguments << " printed:\n"
+            << run.printed;
     }
 }
 

@@ -67,6 +67,12 @@ std::string WriteQuiz(const std::string& dir, const QuizCase& c) {
     return dir + "/quiz.quiz";
 }
 
+ByteVector SwapNibblesBack(ByteVector bytes) {
+    for (uint8_t& b : bytes)
+        b = static_cast<uint8_t>(b << 4 | b >> 4);
+    return bytes;
+}
+
 std::vector<Resource> ResourcesOf(const std::string& path) {
     ByteVector image;
     std::vector<Resource> resources;
@@ -149,6 +155,50 @@ TEST(PackCommand, ThePlayerReadsThePackedQuizAndUnpackingThenPackingGivesTheSame
                 ASSERT_TRUE(ReadFileBytes(dir + "/c.exe", &second));
                 EXPECT_TRUE(first == second) << "packing twice gave different programs";
             }
+}
+
+// One reward picture used by six questions is stored once; the player still finds it under each id, and
+// unpacking then packing again gives the same bytes.
+TEST(PackCommand, StoresIdenticalMediaOnce) {
+    const std::string dir = MakeScratchFolder();
+    ASSERT_TRUE(WriteFileBytes(dir + "/template.exe", MakeTemplateImage(false)));
+    ByteVector reward = kJpeg;
+    reward.resize(40000, 0x55);
+    auto packed = [&](bool shared, const std::string& name) {
+        std::string text = "title: Six\nkind: pictures\nreveal-mode: 1\n";
+        for (int n = 1; n <= 6; ++n) {
+            ByteVector own = reward;
+            own.back() = static_cast<uint8_t>(n);
+            const std::string file = shared ? "same.jpg" : "r" + std::to_string(n) + ".jpg";
+            EXPECT_TRUE(WriteFileBytes(dir + "/" + file, shared ? reward : own));
+            text += "question: Q" + std::to_string(n) +
+                    "\n  answer: abcd\n  picture: p.png\n  reward: " + file + "\n";
+        }
+        EXPECT_TRUE(WriteFileBytes(dir + "/p.png", kPng));
+        EXPECT_TRUE(WriteFileText(dir + "/" + name + ".quiz", text));
+        EXPECT_EQ(RunCommand(RunPackCommand, {dir + "/" + name + ".quiz", "-o", dir + "/" + name + ".exe",
+                                              "--template", dir + "/template.exe"}),
+                  0);
+        ByteVector program;
+        EXPECT_TRUE(ReadFileBytes(dir + "/" + name + ".exe", &program));
+        return program;
+    };
+    const ByteVector apart = packed(false, "apart"), shared = packed(true, "shared");
+    // Five copies of the reward and five of the question picture fewer.
+    EXPECT_GE(apart.size(), shared.size() + 5 * reward.size());
+    EXPECT_LT(shared.size(), MakeTemplateImage(false).size() + 2 * reward.size());
+    const std::vector<Resource> resources = ResourcesOf(dir + "/shared.exe");
+    for (uint16_t n = 1; n <= 6; ++n) {
+        EXPECT_EQ(SwapNibblesBack(DataOf(resources, TextKey("IMG"), 10400 + n)), reward) << n;
+        EXPECT_EQ(DataOf(resources, NumberKey(kResourceTypeRawData), 400 + n), kPng) << n;
+    }
+    ASSERT_EQ(RunCommand(RunUnpackCommand, {dir + "/shared.exe", dir + "/out"}), 0);
+    ASSERT_EQ(RunCommand(RunPackCommand, {dir + "/out/shared.quiz", "-o", dir + "/again.exe", "--template",
+                                          dir + "/template.exe"}),
+              0);
+    ByteVector again;
+    ASSERT_TRUE(ReadFileBytes(dir + "/again.exe", &again));
+    EXPECT_TRUE(again == shared) << "pack, unpack, pack changed the program";
 }
 
 TEST(PackCommand, OtherSpellingsTravelInTheirOwnPieceAndComeBackFromUnpack) {

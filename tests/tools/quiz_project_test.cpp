@@ -118,6 +118,52 @@ TEST(QuizProject, WarnsOfDoubtfulFilesAndSkipsUnusedOnes) {
     EXPECT_TRUE(project.rewards[0].empty());
 }
 
+// A JPEG declaring width x height, padded to `size` bytes.
+ByteVector JpegOfSize(uint16_t width, uint16_t height, size_t size = 0) {
+    ByteVector jpeg = TinyJpeg();
+    jpeg[25] = static_cast<uint8_t>(height >> 8);
+    jpeg[26] = static_cast<uint8_t>(height);
+    jpeg[27] = static_cast<uint8_t>(width >> 8);
+    jpeg[28] = static_cast<uint8_t>(width);
+    if (jpeg.size() < size) jpeg.resize(size, 0);
+    return jpeg;
+}
+
+// A picture far larger than the panel ever shows it is packed, with a warning giving its size.
+TEST(QuizProject, WarnsOfPicturesFarLargerThanShown) {
+    const std::string dir = MakeScratchDirectory();
+    const struct {
+        ByteVector bytes;
+        const char* warning; // empty: none
+    } cases[] = {
+        {JpegOfSize(6000, 4000, 2500 * 1024),
+         "photo.jpg is 6000 x 4000 pixels (2.4 MB) but shows at 300 x 200"},
+        {JpegOfSize(601, 100, 2000), "photo.jpg is 601 x 100 pixels (2 KB) but shows at 300 x 49"},
+        {JpegOfSize(100, 900), "photo.jpg is 100 x 900 pixels (1 KB) but shows at 33 x 300"},
+        {JpegOfSize(600, 600), ""},
+        {JpegOfSize(120, 80), ""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteFileBytes(dir + "/photo.jpg", c.bytes));
+        for (bool reward : {false, true}) {
+            ASSERT_TRUE(WriteFileBytes(dir + "/small.jpg", TinyJpeg()));
+            ASSERT_TRUE(WriteFileText(dir + "/q.quiz", reward
+                                                           ? OneQuestion("pictures", "small.jpg", "photo.jpg")
+                                                           : OneQuestion("pictures", "photo.jpg")));
+            QuizProject project;
+            std::vector<std::string> errors, warnings;
+            EXPECT_TRUE(LoadQuizProject(dir + "/q.quiz", &project, &errors, &warnings)) << Joined(errors);
+            if (!*c.warning) {
+                EXPECT_TRUE(warnings.empty()) << Joined(warnings);
+                continue;
+            }
+            ASSERT_EQ(warnings.size(), 1u) << Joined(warnings);
+            EXPECT_EQ(warnings[0].find(dir + "/q.quiz:" + (reward ? "5: " : "4: ") + c.warning), 0u)
+                << warnings[0];
+        }
+    }
+}
+
 TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
     const std::string dir = MakeScratchDirectory();
     ASSERT_TRUE(WriteFileBytes(dir + "/ok.png", TinyPng()));
@@ -129,7 +175,8 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
                                                "  picture: absent.jpg\n"
                                                "  reward: sound.wav\n"
                                                "question: two\n"
-                                               "  answer: a|b\n"
+                                               "  answer: \xE4\xB8\xAD"
+                                               "abc\n"
                                                "  picture: ok.png\n"
                                                "  reward: ok.png\n"));
     QuizProject project;
@@ -138,13 +185,20 @@ TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {
     const std::string quiz = dir + "/q.quiz";
     EXPECT_EQ(
         Joined(errors),
-        quiz + ":8: answer: the character '|' cannot be used (the player's data separates fields with it)\n" +
-            quiz + ":5: cannot read absent.jpg (" + dir + "/absent.jpg): No such file or directory\n" + quiz +
+        quiz + ":8: answer: U+4E2D '\xE4\xB8\xAD' has no Windows-1252 code, which the player cannot show\n" +
+            quiz + ":5: cannot read " + dir + "/absent.jpg: no such file\n" + quiz +
             ":6: sound.wav is a sound (WAV), but a reward needs a PNG, JPEG, GIF or BMP picture\n");
     EXPECT_EQ(project.rewards[1], TinyPng());
 
     EXPECT_FALSE(LoadQuizProject(dir + "/absent.quiz", &project, &errors, &warnings));
-    EXPECT_EQ(errors.back(), dir + "/absent.quiz: cannot read the file: No such file or directory");
+    EXPECT_EQ(errors.back(), "cannot read " + dir + "/absent.quiz: no such file");
+    // A Windows path read here: the author hears that folders are separated by '/'.
+    ASSERT_TRUE(WriteFileText(dir + "/w.quiz",
+                              "kind: pictures\nquestion: q\n  answer: abcd\n  picture: images\\ok.png\n"));
+    EXPECT_FALSE(LoadQuizProject(dir + "/w.quiz", &project, &errors, &warnings));
+    EXPECT_EQ(errors.back(),
+              dir + "/w.quiz:4: cannot read " + dir +
+                  "/images\\ok.png: no such file (folders are separated by / here: write images/ok.png)");
 }
 
 // A picture cut short before the end of what the player needs is refused, and no check reads past the

@@ -2,7 +2,10 @@
 // written with escapes.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/tools/source_messages.h"
+#include "tools/common/messages.h"
 #include "tools/source/quiz_source.h"
 
 namespace {
@@ -54,6 +57,84 @@ std::string Joined(const std::vector<SourceMessage>& messages) {
     for (const SourceMessage& m : messages)
         all += FormatSourceMessage(m) + "\n";
     return all;
+}
+
+// A value refused is reported once: nothing that depends on it is judged, so no warning follows from
+// it. Keys are read whatever their case, and an unknown key names the known one it is closest to.
+TEST(QuizSource, ARefusedValueIsReportedOnceAndKeysAreReadWhateverTheirCase) {
+    const struct {
+        const char* from;
+        const char* to;
+        const char* error;
+    } cases[] = {
+        {"kind: pictures", "kind: Pictures",
+         "line 5: kind must be text, pictures, audio or video: write it in small letters, pictures"},
+        {"kind: pictures", "kind: photos", "line 5: kind must be text, pictures, audio or video"},
+        {"reveal-mode: 3", "reveal-mode: 7", "line 9: reveal-mode must be a number from 0 to 6"},
+        {"answers: 2", "answers: two", "line 6: answers must be a number from 1 to 2"},
+        {"  picture: guernica.png", "  picutre: guernica.png",
+         "line 20: unknown key 'picutre': did you mean 'picture'?"},
+        {"  reward: louvre.jpg", "  rewad: louvre.jpg",
+         "line 16: unknown key 'rewad': did you mean 'reward'?"},
+        {"title: Peintres", "titel: Peintres", "line 2: unknown key 'titel': did you mean 'title'?"},
+        {"title: Peintres", "flavour: Peintres", "line 2: unknown key 'flavour'"},
+    };
+    for (const auto& c : cases) {
+        std::string text = kTwoAnswerQuiz;
+        text.replace(text.find(c.from), std::string(c.from).size(), c.to);
+        const Parsed parsed = Parse(text);
+        EXPECT_FALSE(parsed.ok) << c.to;
+        EXPECT_TRUE(Holds(parsed.errors, c.error)) << c.to << ":\n" << Joined(parsed.errors);
+        // The misspelt picture key leaves its question without a picture: that is a second, real error.
+        EXPECT_EQ(parsed.errors.size(), std::string(c.to).find("picutre") == std::string::npos ? 1u : 2u)
+            << c.to << ":\n"
+            << Joined(parsed.errors);
+        EXPECT_TRUE(parsed.warnings.empty()) << c.to << ":\n" << Joined(parsed.warnings);
+    }
+
+    // Capitalised keys, as a word processor writes them, read like the plain ones.
+    std::string capitalised;
+    for (const char* line = kTwoAnswerQuiz; *line;) {
+        const char* end = std::strchr(line, '\n');
+        std::string one(line, end);
+        const size_t first = one.find_first_not_of(' ');
+        if (first != std::string::npos && one[first] >= 'a' && one[first] <= 'z')
+            one[first] = static_cast<char>(one[first] - 32);
+        capitalised += one + "\n";
+        line = end + 1;
+    }
+    const Parsed plain = Parse(kTwoAnswerQuiz), capital = Parse(capitalised);
+    ASSERT_TRUE(capital.ok) << Joined(capital.errors);
+    EXPECT_TRUE(capital.warnings.empty()) << Joined(capital.warnings);
+    EXPECT_EQ(capital.source.content.title, plain.source.content.title);
+    EXPECT_EQ(capital.source.content.quizKind, 1);
+    EXPECT_EQ(capital.source.media[0].reward, "louvre.jpg");
+    EXPECT_EQ(capital.source.content.questions[1].answer2, "-");
+}
+
+// A French author reads the same checks in French.
+TEST(QuizSource, SpeaksFrenchToAFrenchAuthor) {
+    SetMessageLanguage(Language::French);
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"kind: Pictures\nquestion: q\n  answer: abcd\n",
+         "line 1: kind doit valoir text, pictures, audio ou video : \xC3\xA9"
+         "crivez-le en minuscules, pictures"},
+        {"reveal-mode: 9\nquestion: q\n  answer: abcd\n",
+         "line 1: reveal-mode doit \xC3\xAAtre un nombre de 0 \xC3\xA0 6"},
+        {"question: q\n  answr: abcd\n",
+         "line 2: cl\xC3\xA9 inconnue \xC2\xAB answr \xC2\xBB : vouliez-vous \xC3\xA9"
+         "crire \xC2\xAB answer \xC2\xBB ?"},
+        {"title: a\nquestion: q\n", "line 2: question 1 n'a pas de r\xC3\xA9ponse"},
+        {"title: a\n", "le quiz n'a aucune question"},
+    };
+    for (const auto& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        EXPECT_TRUE(Holds(parsed.errors, c.message)) << c.text << ":\n" << Joined(parsed.errors);
+    }
+    SetMessageLanguage(Language::English);
 }
 
 TEST(QuizSource, ReadsEveryKeyIntoTheQuizWithoutAWarning) {
@@ -128,7 +209,7 @@ TEST(QuizSource, NamesTheLineOfEachMistake) {
         {"kind: pictures\nquestion: q\nanswer: abcd\npicture:\n", "line 4: picture needs a file name"},
         {"answers: 2\n" + q, "line 1: a text-list quiz has one answer per question (answers: 1)"},
         {q + "score: 1\nscore: 2\n",
-         "line 4: 2 score lines for 1 questions: at most one per possible score, 1 to 1"},
+         "line 4: 2 score lines for 1 question: at most one per possible score, 1 to 1"},
     };
     for (const Case& c : cases) {
         const Parsed parsed = Parse(c.text);
@@ -156,7 +237,7 @@ TEST(QuizSource, WarnsOfWhatTheQuizWillNotUse) {
         {"question: q\nanswer: Oui\n",
          "line 2: the answer 'Oui' has 3 characters or fewer: a wrong try shows FAUX, never a hint"},
         {"question: q\nanswer: abcd\nquestion: r\nanswer: efgh\nscore: un\n",
-         "line 5: 1 score lines for 2 questions: a score above 1 shows no code"},
+         "line 5: 1 score line for 2 questions: a score above 1 shows no code"},
         {"question: q\nanswer: c\xC5\x93ur\n", "line 2: answer: few players can type '\xC5\x93': one who "
                                                "types it as two letters is not judged right"},
         {"question: q\nanswer: l\xE2\x80\x99\xC3\xA9"

@@ -4,11 +4,13 @@
 // resource script that names them all (for windres). OUTDIR is created when missing.
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "quizdata/quiz_coding.h"
+#include "tools/common/console.h"
+#include "tools/common/file_access.h"
 #include "tools/common/file_bytes.h"
+#include "tools/common/messages.h"
 #include "tools/source/quiz_resources.h"
 #include "tools/source/quiz_project.h"
 
@@ -53,15 +55,13 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
     std::vector<std::string> errors, warnings;
     const bool loaded = LoadQuizProject(quizPath, &project, &errors, &warnings);
     for (const std::string& warning : warnings)
-        std::fprintf(stderr, "warning: %s\n", warning.c_str());
+        PrintLine(stderr, Say(Msg::WarningLine, {warning}));
     for (const std::string& error : errors)
-        std::fprintf(stderr, "error: %s\n", error.c_str());
+        PrintLine(stderr, Say(Msg::ErrorLine, {error}));
     if (!loaded) return false;
     const QuizSource& source = project.source;
 
-    std::error_code made;
-    std::filesystem::create_directories(outDir, made);
-    if (made) return Fail("cannot create " + outDir + ": " + made.message());
+    if (!MakeDirectories(outDir)) return Fail(Say(Msg::CannotMakeFolder, {outDir}));
 
     // One score line per possible score, so that every score finds its line (empty when not given).
     std::vector<std::string> scores = source.content.scoreMessages;

@@ -1,9 +1,13 @@
-// The authoring tool's commands. Each takes the arguments after its own name and answers the exit code.
+// The authoring tool's commands. Each takes the arguments after its own name (UTF-8) and answers the
+// exit code.
 #pragma once
+
+#include "tools/common/messages.h"
 
 struct MakerCommand {
     const char* name;
-    const char* usage;
+    const char* arguments; // as typed after the name, e.g. "QUIZ.exe DIR"
+    Msg about;             // what the command does, for `jorvo-maker help`
     int (*run)(int argc, char** argv);
 };
 

@@ -4,10 +4,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "media/media_sniffing.h"
+#include "tools/common/console.h"
+#include "tools/common/file_access.h"
+#include "tools/common/messages.h"
 #include "tools/common/file_bytes.h"
 #include "tools/pe/pe_resources.h"
 #include "tools/source/quiz_resources.h"
@@ -16,7 +18,7 @@
 namespace {
 
 bool Fail(const std::string& message) {
-    std::fprintf(stderr, "jorvo-maker unpack: %s\n", message.c_str());
+    PrintLine(stderr, "jorvo-maker unpack: " + message);
     return false;
 }
 
@@ -56,21 +58,19 @@ bool WriteMedia(const std::string& dir, const std::string& stem, const ByteVecto
     name->clear();
     if (bytes.empty()) return true;
     *name = stem + "." + ExtensionOf(bytes, kind);
-    return WriteFileBytes(dir + "/" + *name, bytes) || Fail("cannot write " + dir + "/" + *name);
+    return WriteFileBytes(dir + "/" + *name, bytes) || Fail(Say(Msg::CannotWrite, {dir + "/" + *name}));
 }
 
 bool Unpack(const std::string& programPath, const std::string& dir) {
     ByteVector image;
-    if (!ReadFileBytes(programPath, &image)) return Fail("cannot read " + programPath);
+    if (!ReadFileBytes(programPath, &image)) return Fail(Say(Msg::CannotRead, {programPath}));
     std::vector<Resource> resources;
     std::string error;
     if (!ReadPeResources(image, &resources, &error)) return Fail(programPath + ": " + error);
     UnpackedQuiz quiz;
     if (!ReadQuizResources(resources, &quiz, &error)) return Fail(programPath + ": " + error);
 
-    std::error_code made;
-    std::filesystem::create_directories(dir, made);
-    if (made) return Fail("cannot make the folder " + dir + ": " + made.message());
+    if (!MakeDirectories(dir)) return Fail(Say(Msg::CannotMakeFolder, {dir}));
     QuizSource source;
     source.content = quiz.content;
     source.media.resize(quiz.content.questions.size());
@@ -80,15 +80,15 @@ bool Unpack(const std::string& programPath, const std::string& dir) {
             !WriteMedia(dir, "reward" + n, quiz.rewards[i], 0, &source.media[i].reward))
             return false;
     }
-    std::string heading = "Unpacked from " + FileName(programPath) + " by jorvo-maker unpack.";
-    if (quiz.scrambled) heading += "\nIts quiz was scrambled: pack it again with --scramble.";
+    std::string heading = Say(Msg::UnpackedFrom, {FileName(programPath)});
+    if (quiz.scrambled) heading += "\n" + Say(Msg::UnpackedScrambled);
     std::vector<std::string> warnings;
     const std::string text = WriteQuizSource(source, heading, &warnings);
     for (const std::string& warning : warnings)
-        std::fprintf(stderr, "warning: %s\n", warning.c_str());
+        PrintLine(stderr, Say(Msg::WarningLine, {warning}));
     const std::string quizPath = dir + "/" + BaseName(programPath) + ".quiz";
-    if (!WriteFileText(quizPath, text)) return Fail("cannot write " + quizPath);
-    std::printf("%s%s\n", quizPath.c_str(), quiz.scrambled ? " (scrambled: pack with --scramble)" : "");
+    if (!WriteFileText(quizPath, text)) return Fail(Say(Msg::CannotWrite, {quizPath}));
+    PrintLine(stdout, quiz.scrambled ? Say(Msg::UnpackWroteScrambled, {quizPath}) : quizPath);
     return true;
 }
 
@@ -96,7 +96,7 @@ bool Unpack(const std::string& programPath, const std::string& dir) {
 
 int RunUnpackCommand(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: jorvo-maker unpack QUIZ.exe DIR\n");
+        PrintLine(stderr, Say(Msg::UsageOf, {"unpack QUIZ.exe DIR"}));
         return 2;
     }
     return Unpack(argv[0], argv[1]) ? 0 : 1;

@@ -7,6 +7,3 @@
 #include "quizdata/byte_vector.h"
 
 bool WriteFileAtomically(const std::string& path, const ByteVector& bytes);
-
-// The folder of the running program (without the trailing slash); empty when it cannot be told.
-std::string ProgramDirectory();

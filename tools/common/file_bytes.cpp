@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
+#include "tools/common/file_access.h"
+
 bool ReadFileBytes(const std::string& path, ByteVector* bytes) {
-    FILE* file = std::fopen(path.c_str(), "rb");
+    FILE* file = OpenFile(path, "rb");
     if (!file) return false;
     bytes->clear();
     unsigned char chunk[65536];
@@ -16,7 +18,7 @@ bool ReadFileBytes(const std::string& path, ByteVector* bytes) {
 }
 
 bool WriteFileBytes(const std::string& path, const ByteVector& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
+    FILE* file = OpenFile(path, "wb");
     if (!file) return false;
     // An empty vector may hold no buffer at all, which fwrite must not be handed.
     const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

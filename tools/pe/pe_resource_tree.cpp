@@ -1,6 +1,6 @@
 // The resource tree as bytes. Layout: all directories (root, then every type's, then every name's), the
-// data entries, the name strings, then the data, each piece 8-byte aligned. Nothing in it depends on the
-// time, so the same input gives the same bytes.
+// data entries, the name strings, then the data, each piece 8-byte aligned and stored once however many
+// leaves hold the same bytes. Nothing in it depends on the time, so the same input gives the same bytes.
 #include <algorithm>
 #include <cstddef>
 #include <map>
@@ -97,12 +97,23 @@ bool SerialiseResourceTree(const std::vector<Resource>& resources, uint32_t sect
         for (const NameGroup& n : t.names)
             addString(*n.name);
     }
+    // Leaves with the same bytes (one picture used by many questions) share one copy of them.
     std::vector<uint64_t> data;
+    std::vector<bool> firstCopy;
+    const auto byBytes = [](const ByteVector* a, const ByteVector* b) { return *a < *b; };
+    std::map<const ByteVector*, uint64_t, decltype(byBytes)> placed(byBytes);
     for (const TypeGroup& t : types)
         for (const NameGroup& n : t.names)
             for (const Resource* leaf : n.leaves) {
+                const auto found = placed.find(&leaf->data);
+                firstCopy.push_back(found == placed.end() || leaf->data.empty());
+                if (!firstCopy.back()) {
+                    data.push_back(found->second);
+                    continue;
+                }
                 at = AlignUp(at, 8);
                 data.push_back(at);
+                placed.emplace(&leaf->data, at);
                 at += leaf->data.size();
             }
     at = AlignUp(at, 8);
@@ -137,8 +148,9 @@ bool SerialiseResourceTree(const std::vector<Resource>& resources, uint32_t sect
                 PeWrite32(w.tree, entry, sectionRva + static_cast<uint32_t>(data[leafIndex]));
                 PeWrite32(w.tree, entry + 4, static_cast<uint32_t>(leaf.data.size()));
                 PeWrite32(w.tree, entry + 8, leaf.codePage);
-                std::copy(leaf.data.begin(), leaf.data.end(),
-                          w.tree.begin() + static_cast<std::ptrdiff_t>(data[leafIndex]));
+                if (firstCopy[leafIndex])
+                    std::copy(leaf.data.begin(), leaf.data.end(),
+                              w.tree.begin() + static_cast<std::ptrdiff_t>(data[leafIndex]));
             }
         }
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "media/picture_size.h"
 #include "media/png/png_decoder.h"
 #include "tools/source/media_format.h"
 
@@ -21,16 +22,15 @@ uint32_t Little32(const ByteVector& b, size_t at) {
 }
 
 // Decodes every row, as the player will when it shows the picture.
-std::string PngProblem(const ByteVector& png) {
-    uint32_t width = 0, height = 0;
+std::string PngProblem(const ByteVector& png, PictureSize* size) {
     PngOutputLayout layout;
     ByteVector pixels;
-    const uint32_t error = DecodePngRows(png, &width, &height, &layout, &pixels);
+    const uint32_t error = DecodePngRows(png, &size->width, &size->height, &layout, &pixels);
     return error ? DescribePngError(error) : "";
 }
 
 // Walks the markers up to the frame header, which says how the picture is coded.
-std::string JpegProblem(const ByteVector& b) {
+std::string JpegProblem(const ByteVector& b, PictureSize* size) {
     size_t at = 2;
     while (true) {
         while (at < b.size() && b[at] == 0xFF && at + 1 < b.size() && b[at + 1] == 0xFF)
@@ -66,17 +66,19 @@ std::string JpegProblem(const ByteVector& b) {
         if (components == 4)
             return "a CMYK JPEG, which Windows' picture loader does not show: save it as RGB";
         if (components != 1 && components != 3) return "the JPEG frame header is damaged";
+        *size = {width, height};
         return "";
     }
 }
 
-std::string GifProblem(const ByteVector& b) {
+std::string GifProblem(const ByteVector& b, PictureSize* size) {
     if (b.size() < 13) return "the GIF file is cut short";
     if (Little16(b, 6) == 0 || Little16(b, 8) == 0) return "the GIF gives no width or height";
+    *size = {Little16(b, 6), Little16(b, 8)};
     return "";
 }
 
-std::string BmpProblem(const ByteVector& b) {
+std::string BmpProblem(const ByteVector& b, PictureSize* size) {
     const uint32_t pixelsAt = Little32(b, 10), headerSize = Little32(b, 14);
     const bool core = headerSize == 12;
     if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
@@ -100,18 +102,29 @@ std::string BmpProblem(const ByteVector& b) {
     } else if (pixelsAt >= b.size()) {
         return "the BMP file is cut short";
     }
+    *size = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
     return "";
 }
 
 } // namespace
 
-std::string PictureProblem(const ByteVector& bytes) {
+std::string PictureProblem(const ByteVector& bytes, PictureSize* size) {
+    PictureSize unused;
+    if (!size) size = &unused;
+    *size = PictureSize();
     const MediaFormat format = SniffMediaFormat(bytes);
     if (format.kind != MediaKind::Picture) return "not a PNG, JPEG, GIF or BMP picture";
-    if (!std::strcmp(format.name, "PNG")) return PngProblem(bytes);
-    if (!std::strcmp(format.name, "JPEG")) return JpegProblem(bytes);
-    if (!std::strcmp(format.name, "GIF")) return GifProblem(bytes);
-    return BmpProblem(bytes);
+    if (!std::strcmp(format.name, "PNG")) return PngProblem(bytes, size);
+    if (!std::strcmp(format.name, "JPEG")) return JpegProblem(bytes, size);
+    if (!std::strcmp(format.name, "GIF")) return GifProblem(bytes, size);
+    return BmpProblem(bytes, size);
+}
+
+PictureSize ShownPictureSize(PictureSize picture) {
+    if (!picture.width || !picture.height) return picture;
+    int32_t width, height;
+    FitPictureInBox(picture.width, picture.height, kPictureBoxSide, kPictureBoxSide, &width, &height);
+    return {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
 }
 
 const char* DescribePngError(uint32_t code) {

@@ -9,8 +9,16 @@
 #include "media/png/png_decoder.h"
 #include "quizdata/byte_vector.h"
 
-// Empty when the player can show the picture; otherwise why not, in a sentence for the author.
-std::string PictureProblem(const ByteVector& bytes);
+struct PictureSize {
+    uint32_t width = 0, height = 0;
+};
+
+// Empty when the player can show the picture, its size then in *size (when given); otherwise why
+// not, in a sentence for the author.
+std::string PictureProblem(const ByteVector& bytes, PictureSize* size = nullptr);
+
+// The size the question panel shows a picture of that size at (fitted into its 300 x 300 box).
+PictureSize ShownPictureSize(PictureSize picture);
 
 // Decodes every row of `png` as the player does: 0 with the picture's size, layout and rows, else the
 // decoder's error code.

@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include "media/media_sniffing.h"
+#include "media/picture_size.h"
+#include "tools/common/file_access.h"
+#include "tools/common/messages.h"
 #include "tools/common/file_bytes.h"
 #include "tools/source/media_format.h"
 #include "tools/source/picture_check.h"
@@ -30,6 +33,12 @@ const Wanted kByQuizKind[4] = {
     {MediaKind::Film, "a video quiz", "a WMV, AVI, MPEG or MP4 film", "WMV, AVI and MPEG"},
 };
 
+// Why a file cannot be read, in the user's language for the common case.
+std::string WhyUnreadable(const std::string& path) {
+    if (!IsRegularFile(path)) return Say(Msg::NoSuchFile);
+    return errno ? std::strerror(errno) : Say(Msg::ReadError);
+}
+
 // Reads one media file and checks that it is what the quiz will use it as.
 bool LoadMedia(const std::string& quizPath, const std::string& file, int line, const Wanted& wanted,
                ByteVector* bytes, std::vector<std::string>* errors, std::vector<std::string>* warnings) {
@@ -38,12 +47,21 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
     const std::string path = MediaFilePath(quizPath, file);
     errno = 0;
     if (!ReadFileBytes(path, bytes)) {
-        errors->push_back(at + "cannot read " + file + " (" + path +
-                          "): " + (errno ? std::strerror(errno) : "read error"));
+        std::string message = at + Say(Msg::CannotReadBecause, {path, WhyUnreadable(path)});
+#ifndef _WIN32
+        // A name written on Windows: here a backslash is part of the name, not a folder separator.
+        if (file.find('\\') != std::string::npos) {
+            std::string slashed = file;
+            for (char& c : slashed)
+                if (c == '\\') c = '/';
+            message += " (" + Say(Msg::UseSlashes, {slashed}) + ")";
+        }
+#endif
+        errors->push_back(message);
         return false;
     }
     if (bytes->empty()) {
-        errors->push_back(at + file + " is empty");
+        errors->push_back(at + Say(Msg::FileIsEmpty, {file}));
         return false;
     }
     const MediaFormat format = SniffMediaFormat(*bytes);
@@ -56,10 +74,19 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
         return false;
     }
     if (format.kind == MediaKind::Picture) {
-        const std::string problem = PictureProblem(*bytes);
+        PictureSize size;
+        const std::string problem = PictureProblem(*bytes, &size);
         if (!problem.empty()) {
             errors->push_back(at + file + ": " + problem);
             return false;
+        }
+        // Twice the box on its longer side: four times the pixels shown, carried in every copy of the quiz.
+        if (size.width > 2u * kPictureBoxSide || size.height > 2u * kPictureBoxSide) {
+            const PictureSize shown = ShownPictureSize(size);
+            warnings->push_back(at + Say(Msg::PictureLargerThanShown,
+                                         {file, std::to_string(size.width), std::to_string(size.height),
+                                          SayBytes(bytes->size()), std::to_string(shown.width),
+                                          std::to_string(shown.height)}));
         }
     }
     // The player writes a sound or film to a file named by its own sniffing of the first bytes; a
@@ -88,8 +115,7 @@ bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vec
     ByteVector sourceBytes;
     errno = 0;
     if (!ReadFileBytes(quizPath, &sourceBytes)) {
-        errors->push_back(quizPath +
-                          ": cannot read the file: " + (errno ? std::strerror(errno) : "read error"));
+        errors->push_back(Say(Msg::CannotReadBecause, {quizPath, WhyUnreadable(quizPath)}));
         return false;
     }
     std::vector<SourceMessage> sourceErrors, sourceWarnings;

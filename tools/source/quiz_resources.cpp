@@ -5,6 +5,7 @@
 
 #include "quizdata/lzw_decoder.h"
 #include "quizdata/scramble_key.h"
+#include "tools/common/messages.h"
 #include "tools/source/quiz_text_reader.h"
 
 namespace {
@@ -83,9 +84,9 @@ bool AddQuizResources(const QuizProject& project, bool scramble, uint16_t langua
     scores.resize(content.questions.size());
     ByteVector quiz, codes;
     if (!CodePiece(SerialiseQuiz(content), scramble, &quiz))
-        return *error = "the quiz text cannot be coded", false;
+        return *error = Say(Msg::QuizTextNotCoded), false;
     if (!CodePiece(SerialiseScoreMessages(scores), scramble, &codes))
-        return *error = "the score codes cannot be coded", false;
+        return *error = Say(Msg::ScoresNotCoded), false;
     SetResource(resources, kPatchType, NumberKey(kQuizResourceId), language, std::move(quiz));
     SetResource(resources, kPatchType, NumberKey(kScoreResourceId), language, std::move(codes));
     // A quiz whose answers have one spelling each carries no spellings piece: the same bytes as before.
@@ -110,15 +111,14 @@ bool AddQuizResources(const QuizProject& project, bool scramble, uint16_t langua
 bool ReadQuizResources(const std::vector<Resource>& resources, UnpackedQuiz* quiz, std::string* error) {
     *quiz = UnpackedQuiz();
     const Resource* piece = FindPeResource(resources, kPatchType, NumberKey(kQuizResourceId));
-    if (!piece) return *error = "no quiz inside (no PATCH 104 resource): not a Jorvo quiz program", false;
+    if (!piece) return *error = Say(Msg::NoQuizInside), false;
     ByteVector text;
-    if (!DecodePiece(piece, &text, &quiz->scrambled))
-        return *error = "the quiz (PATCH 104) does not decode", false;
+    if (!DecodePiece(piece, &text, &quiz->scrambled)) return *error = Say(Msg::QuizDoesNotDecode), false;
     if (!ReadQuizText(text, &quiz->content, error)) return false;
     bool scoresScrambled = false;
     if (!DecodePiece(FindPeResource(resources, kPatchType, NumberKey(kScoreResourceId)), &text,
                      &scoresScrambled))
-        return *error = "the score codes (PATCH 105) are missing or do not decode", false;
+        return *error = Say(Msg::ScoresDoNotDecode), false;
     ReadScoreText(text, &quiz->content.scoreMessages);
     if (const Resource* spellings = FindPeResource(resources, kPatchType, NumberKey(kSpellingsResourceId))) {
         bool spellingsScrambled = false;
@@ -126,7 +126,7 @@ bool ReadQuizResources(const std::vector<Resource>& resources, UnpackedQuiz* qui
             return *error = "the other spellings (PATCH 106) do not decode", false;
     }
     const size_t count = quiz->content.questions.size();
-    if (quiz->content.scoreMessages.size() > count) return *error = "more score codes than questions", false;
+    if (quiz->content.scoreMessages.size() > count) return *error = Say(Msg::MoreScoresThanQuestions), false;
     for (size_t i = 0; i < count; ++i) {
         const uint16_t n = static_cast<uint16_t>(i + 1);
         quiz->media.push_back(FindFile(resources, kFirstMediaId + n, false));

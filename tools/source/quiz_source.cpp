@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "quizdata/extra_spellings.h"
 #include "judging/text_ops.h"
 #include "tools/source/answer_spellings.h"
 #include "tools/source/answer_text.h"
+#include "tools/common/messages.h"
 #include "tools/common/cp1252.h"
 
 namespace {
@@ -24,6 +26,7 @@ struct QuestionLines {
     int answer = 0;
     int answer2 = 0;
     int reveal = 0;
+    bool answerRefused = false; // its `answer:` was reported: "has no answer" would say it twice
 };
 
 struct Parser {
@@ -34,6 +37,8 @@ struct Parser {
     std::map<std::string, int> quizKeyLines;
     std::vector<QuestionLines> questionLines;
     std::vector<int> scoreLines;
+    // Quiz keys whose value was refused: nothing is judged from them (the error said it all).
+    std::set<std::string> rejected;
 
     void Error(const std::string& text) { errors->push_back({line, text}); }
     void ErrorAt(int at, const std::string& text) { errors->push_back({at, text}); }
@@ -52,11 +57,11 @@ std::string Trim(const std::string& text) {
 // with a message that says nothing of the cause.
 bool CheckEncoding(const std::string& bytes, std::vector<SourceMessage>* errors) {
     if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
-        errors->push_back({0, "the file is saved as UTF-16: save the file as UTF-8"});
+        errors->push_back({0, Say(Msg::SourceIsUtf16)});
         return false;
     }
     if (bytes.find('\0') != std::string::npos) {
-        errors->push_back({0, "the file holds NUL bytes, as UTF-16 text does: save the file as UTF-8"});
+        errors->push_back({0, Say(Msg::SourceHasNul)});
         return false;
     }
     const size_t bad = FindInvalidUtf8(bytes);
@@ -64,12 +69,9 @@ bool CheckEncoding(const std::string& bytes, std::vector<SourceMessage>* errors)
     int line = 1;
     for (size_t i = 0; i < bad; ++i)
         line += bytes[i] == '\n';
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "byte 0x%02X is not UTF-8: the file seems saved as Latin-1 or Windows-1252; save the file "
-                  "as UTF-8",
-                  static_cast<unsigned char>(bytes[bad]));
-    errors->push_back({line, text});
+    char hex[3];
+    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(bytes[bad]));
+    errors->push_back({line, Say(Msg::SourceNotUtf8, {hex})});
     return false;
 }
 
@@ -77,16 +79,15 @@ bool CheckEncoding(const std::string& bytes, std::vector<SourceMessage>* errors)
 bool TakeText(Parser& p, const std::string& key, const std::string& value, size_t limit, std::string* out) {
     std::string problem;
     if (!Utf8ToCp1252(value, out, &problem)) {
-        p.Error(key + ": " + problem + ", which the player cannot show");
+        p.Error(Say(Msg::CannotShow, {key, problem}));
         return false;
     }
     if (out->find('|') != std::string::npos) {
-        p.Error(key + ": the character '|' cannot be used (the player's data separates fields with it)");
+        p.Error(Say(Msg::NoBar, {key}));
         return false;
     }
     if (out->size() > limit) {
-        p.Error(key + " is " + std::to_string(out->size()) + " characters long; at most " +
-                std::to_string(limit) + " fit");
+        p.Error(Say(Msg::TextTooLongToFit, {key, std::to_string(out->size()), std::to_string(limit)}));
         return false;
     }
     return true;
@@ -101,16 +102,13 @@ bool TakeAnswer(Parser& p, const std::string& key, const std::string& value, boo
         p.Warn(key + ": " + note);
     std::string problem;
     if (!Utf8ToCp1252(typed, out, &problem)) {
-        p.Error(key + ": " + problem + ", which the player cannot show");
+        p.Error(Say(Msg::CannotShow, {key, problem}));
     } else if (first && out->find('|') != std::string::npos) {
-        p.Error(key + ": the first spelling cannot hold '|' (the player's data separates fields with it); "
-                      "a later one can, written \\|");
+        p.Error(Say(Msg::FirstSpellingNoBar, {key}));
     } else if (out->size() > kLongestAnswer) {
-        p.Error(key + " is " + std::to_string(out->size()) + " characters long; at most " +
-                std::to_string(kLongestAnswer) + " fit in an answer field, so it could never be typed");
+        p.Error(Say(Msg::AnswerTooLong, {key, std::to_string(out->size()), std::to_string(kLongestAnswer)}));
     } else if (!out->empty() && (out->front() == ' ' || out->back() == ' ')) {
-        p.Error(key +
-                " starts or ends with a non-breaking space, so it could never be judged right: delete it");
+        p.Error(Say(Msg::NonBreakingEdge, {key}));
     } else {
         return true;
     }
@@ -130,15 +128,15 @@ void TakeSpellings(Parser& p, const std::string& key, const std::string& value, 
     others->clear();
     const std::vector<std::string> spellings = SplitSpellings(value);
     if (spellings.size() > static_cast<size_t>(kMaxSpellings)) {
-        p.Error(key + " has " + std::to_string(spellings.size()) + " spellings; at most " +
-                std::to_string(kMaxSpellings) + " are kept");
+        p.Error(Say(Msg::TooManySpellingsKept,
+                    {key, std::to_string(spellings.size()), std::to_string(kMaxSpellings)}));
         return;
     }
     size_t total = 0;
     std::vector<std::string> seen;
     for (size_t i = 0; i < spellings.size(); ++i) {
         if (spellings.size() > 1 && spellings[i].empty()) {
-            p.Error(key + ": spelling " + std::to_string(i + 1) + " is empty (two '|' with nothing between)");
+            p.Error(Say(Msg::EmptySpelling, {key, std::to_string(i + 1)}));
             return;
         }
         std::string spelling;
@@ -146,7 +144,7 @@ void TakeSpellings(Parser& p, const std::string& key, const std::string& value, 
         total += spelling.size();
         const std::string upper = UpperCased(spelling);
         if (std::find(seen.begin(), seen.end(), upper) != seen.end()) {
-            p.Warn(key + ": the spelling '" + spellings[i] + "' is given twice: the second is dropped");
+            p.Warn(Say(Msg::SpellingTwice, {key, spellings[i]}));
             continue;
         }
         seen.push_back(upper);
@@ -156,15 +154,14 @@ void TakeSpellings(Parser& p, const std::string& key, const std::string& value, 
             others->push_back(spelling);
     }
     if (total > static_cast<size_t>(kMaxSpellingsLength))
-        p.Error(key + ": its spellings hold " + std::to_string(total) + " characters together; at most " +
-                std::to_string(kMaxSpellingsLength) + " are kept");
+        p.Error(
+            Say(Msg::SpellingsTooLong, {key, std::to_string(total), std::to_string(kMaxSpellingsLength)}));
 }
 
 // A key given twice in the same place: the later value wins, and the author hears of it. `*lastLine`
 // becomes the line of the value in use.
 void NoteRepeat(Parser& p, const std::string& key, int* lastLine) {
-    if (*lastLine)
-        p.Warn(key + " given again: this value replaces the one on line " + std::to_string(*lastLine));
+    if (*lastLine) p.Warn(Say(Msg::GivenAgain, {key, std::to_string(*lastLine)}));
     *lastLine = p.line;
 }
 
@@ -173,21 +170,33 @@ bool TakeNumber(Parser& p, const std::string& key, const std::string& value, int
     char* end = nullptr;
     const long number = std::strtol(value.c_str(), &end, 10);
     if (value.empty() || *end != '\0' || number < lowest || number > highest) {
-        p.Error(key + " must be a number from " + std::to_string(lowest) + " to " + std::to_string(highest));
+        p.Error(Say(Msg::NumberFromTo, {key, std::to_string(lowest), std::to_string(highest)}));
+        p.rejected.insert(key);
         return false;
     }
     *out = static_cast<int>(number);
     return true;
 }
 
+std::string Lowercase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    return text;
+}
+
 void TakeKind(Parser& p, const std::string& value, int32_t* kind) {
     static const char* const kNames[] = {"text", "pictures", "audio", "video"};
-    for (int i = 0; i < 4; ++i)
+    std::string hint;
+    for (int i = 0; i < 4; ++i) {
         if (value == kNames[i]) {
             *kind = i;
             return;
         }
-    p.Error("kind must be text, pictures, audio or video");
+        if (Lowercase(value) == kNames[i]) hint = kNames[i];
+    }
+    p.Error(hint.empty() ? Say(Msg::KindMustBe)
+                         : Say(Msg::WriteInSmallLetters, {Say(Msg::KindMustBe), hint}));
+    p.rejected.insert("kind");
 }
 
 void TakeColour(Parser& p, const std::string& value, QuizContent* quiz) {
@@ -196,7 +205,8 @@ void TakeColour(Parser& p, const std::string& value, QuizContent* quiz) {
     std::string rest;
     if (!(in >> red >> green >> blue) || (in >> rest) || red < 0 || red > 255 || green < 0 || green > 255 ||
         blue < 0 || blue > 255) {
-        p.Error("colour must be three numbers from 0 to 255: red green blue");
+        p.Error(Say(Msg::ColourMustBe));
+        p.rejected.insert("colour");
         return;
     }
     quiz->red = static_cast<uint8_t>(red);
@@ -206,7 +216,7 @@ void TakeColour(Parser& p, const std::string& value, QuizContent* quiz) {
 
 void TakeFile(Parser& p, const std::string& key, const std::string& value, std::string* file, int* line) {
     if (value.empty()) {
-        p.Error(key + " needs a file name");
+        p.Error(Say(Msg::NeedsFileName, {key}));
         return;
     }
     NoteRepeat(p, key, line);
@@ -223,7 +233,9 @@ void TakeQuestionKey(Parser& p, const std::string& key, const std::string& value
     QuestionLines& lines = p.questionLines.back();
     if (key == "answer") {
         NoteRepeat(p, key, &lines.answer);
+        const size_t errorsBefore = p.errors->size();
         TakeSpellings(p, key, value, &question.answer1, &question.extraSpellings1);
+        lines.answerRefused = p.errors->size() > errorsBefore;
     } else if (key == "answer2") {
         NoteRepeat(p, key, &lines.answer2);
         TakeSpellings(p, key, value, &question.answer2, &question.extraSpellings2);
@@ -237,6 +249,39 @@ void TakeQuestionKey(Parser& p, const std::string& key, const std::string& value
     }
 }
 
+// Letters to change, add, remove or swap to turn one word into the other.
+size_t Distance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (size_t i = 1; i <= a.size(); ++i)
+        for (size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+// The known key an unknown one most likely meant to be; empty when none is near.
+std::string NearestKey(const std::string& key) {
+    static const char* const kKeys[] = {
+        "title",  "author",   "explanation", "label1",  "label2", "kind",    "answers", "reveal-mode",
+        "colour", "question", "answer",      "answer2", "reveal", "picture", "reward",  "score"};
+    std::string best;
+    size_t bestDistance = 3; // farther than two edits is another word
+    for (const char* known : kKeys) {
+        const size_t distance = Distance(key, known);
+        if (distance < bestDistance && distance < std::string(known).size() / 2 + 1) {
+            bestDistance = distance;
+            best = known;
+        }
+    }
+    return best;
+}
+
 void TakeQuizKey(Parser& p, std::string key, const std::string& value) {
     QuizContent& quiz = p.source->content;
     if (key == "color") key = "colour";
@@ -246,7 +291,8 @@ void TakeQuizKey(Parser& p, std::string key, const std::string& value) {
     for (const char* k : kKeys)
         known = known || key == k;
     if (!known) {
-        p.Error("unknown key '" + key + "'");
+        const std::string nearest = NearestKey(key);
+        p.Error(nearest.empty() ? Say(Msg::UnknownKey, {key}) : Say(Msg::UnknownKeyNearest, {key, nearest}));
         return;
     }
     NoteRepeat(p, key, &p.quizKeyLines[key]);
@@ -266,7 +312,7 @@ bool TakeLine(Parser& p, const std::string& key, const std::string& value) {
     QuizContent& quiz = p.source->content;
     if (key == "question") {
         if (quiz.questions.size() == kMostQuestions) {
-            p.Error("a quiz holds at most 96 questions");
+            p.Error(Say(Msg::MostQuestions));
             return false;
         }
         quiz.questions.emplace_back();
@@ -280,7 +326,7 @@ bool TakeLine(Parser& p, const std::string& key, const std::string& value) {
         TakeText(p, key, value, kLongestText, &quiz.scoreMessages.back());
     } else if (IsQuestionKey(key)) {
         if (quiz.questions.empty())
-            p.Error("'" + key + "' belongs to a question: write 'question: ...' first");
+            p.Error(Say(Msg::BelongsToQuestion, {key}));
         else
             TakeQuestionKey(p, key, value);
     } else {
@@ -296,9 +342,8 @@ void CheckAnswerLength(Parser& p, const std::string& answer, const std::vector<s
     for (const std::string& other : others)
         hinted = hinted || other.size() >= kShortestHintedAnswer;
     if (!hinted)
-        p.WarnAt(line, "the answer '" + Cp1252ToUtf8(answer) + "' has 3 characters or fewer" +
-                           (others.empty() ? "" : ", as have its other spellings") +
-                           ": a wrong try shows FAUX, never a hint");
+        p.WarnAt(line, Say(others.empty() ? Msg::ShortAnswer : Msg::ShortAnswerAndSpellings,
+                           {Cp1252ToUtf8(answer)}));
 }
 
 void CheckQuestion(Parser& p, size_t i) {
@@ -306,49 +351,45 @@ void CheckQuestion(Parser& p, size_t i) {
     const QuestionContent& question = quiz.questions[i];
     QuestionMedia& media = p.source->media[i];
     const QuestionLines& lines = p.questionLines[i];
-    const std::string which = "question " + std::to_string(i + 1);
+    const std::string which = Say(Msg::QuestionN, {std::to_string(i + 1)});
     const int kind = quiz.quizKind;
+    const bool kindKnown = !p.rejected.count("kind");
+    const bool modeKnown = !p.rejected.count("reveal-mode");
 
-    if (question.answer1.empty())
-        p.ErrorAt(media.line, which + " has no answer");
-    else
+    if (question.answer1.empty()) {
+        if (!lines.answerRefused) p.ErrorAt(media.line, Say(Msg::HasNoAnswer, {which}));
+    } else {
         CheckAnswerLength(p, question.answer1, question.extraSpellings1, lines.answer);
-    if (quiz.answersPerQuestion == 2) {
+    }
+    if (p.rejected.count("answers")) {
+        // How many answers a question has is unknown: neither answer2 nor its absence is judged.
+    } else if (quiz.answersPerQuestion == 2) {
         if (question.answer2.empty())
-            p.ErrorAt(media.line,
-                      which + " has no answer2 (write answer2: - for a question with one answer)");
+            p.ErrorAt(media.line, Say(Msg::HasNoAnswer2, {which}));
         else if (question.answer2 != "-")
             CheckAnswerLength(p, question.answer2, question.extraSpellings2, lines.answer2);
         else if (!question.extraSpellings2.empty()) {
-            p.WarnAt(lines.answer2,
-                     "answer2: - gives the question a single field: its other spellings are ignored");
+            p.WarnAt(lines.answer2, Say(Msg::SingleFieldSpellings));
             p.source->content.questions[i].extraSpellings2.clear();
         }
     } else if (lines.answer2) {
-        p.WarnAt(lines.answer2,
-                 kind == 0 ? "a text-list quiz has one answer per question: answer2 is ignored"
-                           : "the quiz has one answer per question (answers: 1): answer2 is ignored");
+        p.WarnAt(lines.answer2, Say(kind == 0 ? Msg::TextListOneAnswerIgnored : Msg::OneAnswerIgnored));
     }
 
-    static const char* const kMediaNames[] = {"", "picture", "sound", "film"};
-    if (kind != 0 && media.picture.empty())
-        p.ErrorAt(media.line, which + " has no " + kMediaNames[kind] + " (picture: FILE)");
+    if (!kindKnown) return; // what a question shows depends on the kind
+    static const Msg kHasNoMedia[] = {Msg::HasNoPicture, Msg::HasNoPicture, Msg::HasNoSound, Msg::HasNoFilm};
+    if (kind != 0 && media.picture.empty()) p.ErrorAt(media.line, Say(kHasNoMedia[kind], {which}));
     if (kind == 0 && media.pictureLine) {
-        p.WarnAt(media.pictureLine, "a text-list quiz shows no picture: picture is ignored");
+        p.WarnAt(media.pictureLine, Say(Msg::TextListNoPicture));
         media.picture.clear();
     }
     const bool showsReward = kind == 1 && (quiz.revealMode == 1 || quiz.revealMode == 3);
-    if (media.rewardLine && !showsReward) {
-        p.WarnAt(media.rewardLine,
-                 "reward pictures are shown only in a picture quiz with reveal-mode 1 or 3: "
-                 "reward is ignored");
+    if (media.rewardLine && !showsReward && modeKnown) {
+        p.WarnAt(media.rewardLine, Say(Msg::RewardIgnored));
         media.reward.clear();
     }
     const bool showsReveal = kind != 0 && quiz.revealMode >= 2 && quiz.revealMode <= 4;
-    if (lines.reveal && !showsReveal)
-        p.WarnAt(lines.reveal,
-                 "reveal texts are shown only in a picture, audio or video quiz with reveal-mode 2, "
-                 "3 or 4: reveal is ignored");
+    if (lines.reveal && !showsReveal && modeKnown) p.WarnAt(lines.reveal, Say(Msg::RevealIgnored));
 }
 
 // Checks what only the whole quiz can tell.
@@ -356,20 +397,20 @@ void CheckWhole(Parser& p) {
     const QuizContent& quiz = p.source->content;
     const size_t questions = quiz.questions.size();
     if (questions == 0) {
-        p.ErrorAt(0, "the quiz has no question");
+        p.ErrorAt(0, Say(Msg::NoQuestion));
         return;
     }
-    if (quiz.quizKind == 0 && quiz.answersPerQuestion != 1)
-        p.ErrorAt(p.quizKeyLines["answers"], "a text-list quiz has one answer per question (answers: 1)");
+    if (quiz.quizKind == 0 && quiz.answersPerQuestion != 1 && !p.rejected.count("kind"))
+        p.ErrorAt(p.quizKeyLines["answers"], Say(Msg::TextListOneAnswer));
     const size_t scores = quiz.scoreMessages.size();
     const std::string counts =
-        std::to_string(scores) + " score lines for " + std::to_string(questions) + " questions";
+        Say(Msg::ScoreLinesFor,
+            {SayCount(Msg::ScoreLinesOne, Msg::ScoreLinesMany, static_cast<long long>(scores)),
+             SayCount(Msg::QuestionsOne, Msg::QuestionsMany, static_cast<long long>(questions))});
     if (scores > questions)
-        p.ErrorAt(p.scoreLines[questions],
-                  counts + ": at most one per possible score, 1 to " + std::to_string(questions));
+        p.ErrorAt(p.scoreLines[questions], Say(Msg::TooManyScores, {counts, std::to_string(questions)}));
     else if (scores < questions)
-        p.WarnAt(scores ? p.scoreLines.back() : 0,
-                 counts + ": a score above " + std::to_string(scores) + " shows no code");
+        p.WarnAt(scores ? p.scoreLines.back() : 0, Say(Msg::TooFewScores, {counts, std::to_string(scores)}));
     for (size_t i = 0; i < questions; ++i)
         CheckQuestion(p, i);
 }
@@ -399,10 +440,11 @@ bool ParseQuizSource(const std::string& bytes, QuizSource* source, std::vector<S
         if (trimmed.empty() || trimmed[0] == '#') continue;
         const size_t colon = trimmed.find(':');
         if (colon == std::string::npos) {
-            p.Error("expected 'key: value'");
+            p.Error(Say(Msg::ExpectedKeyValue));
             continue;
         }
-        more = TakeLine(p, Trim(trimmed.substr(0, colon)), Trim(trimmed.substr(colon + 1)));
+        // A word processor capitalises the first letter of a line: keys are read whatever their case.
+        more = TakeLine(p, Lowercase(Trim(trimmed.substr(0, colon))), Trim(trimmed.substr(colon + 1)));
     }
     if (more) CheckWhole(p);
     // In file order, whatever check found them; messages about the whole file first.
