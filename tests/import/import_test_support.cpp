@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/tools/source_messages.h"
 #include "tools/common/file_bytes.h"
 #include "tools/import/csv_import.h"
 #include "tools/import/gift_import.h"

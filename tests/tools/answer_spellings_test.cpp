@@ -2,7 +2,6 @@
 // and written back by the source writer so that the parser reads the same spellings.
 #include <gtest/gtest.h>
 
-#include "tests/tools/source_messages.h"
 #include "tools/source/answer_spellings.h"
 #include "tools/source/quiz_source.h"
 #include "tools/source/quiz_source_writer.h"

@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "tests/tools/source_messages.h"
 #include "tools/common/messages.h"
 #include "tools/source/quiz_source.h"
 

@@ -453,3 +453,7 @@ bool ParseQuizSource(const std::string& bytes, QuizSource* source, std::vector<S
     std::stable_sort(warnings->begin() + warningsBefore, warnings->end(), byLine);
     return errors->size() == errorsBefore;
 }
+
+std::string FormatSourceMessage(const SourceMessage& message) {
+    return message.line ? "line " + std::to_string(message.line) + ": " + message.text : message.text;
+}

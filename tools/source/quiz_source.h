@@ -38,3 +38,6 @@ struct SourceMessage {
 // usable line to `warnings`; answers true when there is no error.
 bool ParseQuizSource(const std::string& bytes, QuizSource* quiz, std::vector<SourceMessage>* errors,
                      std::vector<SourceMessage>* warnings);
+
+// "line N: text", or the text alone for line 0.
+std::string FormatSourceMessage(const SourceMessage& message);
