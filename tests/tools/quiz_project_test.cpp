@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/tools/media_samples.h"
+#include "tools/common/messages.h"
 #include "tools/common/file_bytes.h"
 #include "tools/source/picture_check.h"
 #include "tools/source/quiz_project.h"
@@ -162,6 +163,28 @@ TEST(QuizProject, WarnsOfPicturesFarLargerThanShown) {
                 << warnings[0];
         }
     }
+}
+
+// The same checks in French, for a French author.
+TEST(QuizProject, SpeaksFrenchToAFrenchAuthor) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileBytes(dir + "/son.wav", SoundOrFilm("WAV")));
+    ASSERT_TRUE(WriteFileBytes(dir + "/grande.jpg", JpegOfSize(6000, 4000, 2500 * 1024)));
+    ASSERT_TRUE(WriteFileText(dir + "/q.quiz", OneQuestion("pictures", "son.wav", "grande.jpg")));
+    SetMessageLanguage(Language::French);
+    QuizProject project;
+    std::vector<std::string> errors, warnings;
+    EXPECT_FALSE(LoadQuizProject(dir + "/q.quiz", &project, &errors, &warnings));
+    EXPECT_TRUE(Holds(errors, dir + "/q.quiz:4: son.wav est un son (WAV), mais un quiz d'images demande une "
+                                    "image PNG, JPEG, GIF ou BMP"))
+        << Joined(errors);
+    EXPECT_TRUE(
+        Holds(warnings, dir + "/q.quiz:5: grande.jpg fait 6000 x 4000 pixels (2,4 Mo) mais s'affiche en "
+                              "300 x 200 : une copie de cette taille rendrait le programme bien plus petit"))
+        << Joined(warnings);
+    EXPECT_FALSE(LoadQuizProject(dir + "/absent.quiz", &project, &errors, &warnings));
+    EXPECT_EQ(errors.back(), "impossible de lire " + dir + "/absent.quiz : ce fichier n'existe pas");
+    SetMessageLanguage(Language::English);
 }
 
 TEST(QuizProject, NamesTheLineOfEveryUnreadableFileInOneRun) {

@@ -85,7 +85,7 @@ int RunPictureCommand(int argc, char** argv) {
     }
     const uint32_t error = DecodeToBmp(png, &bmp);
     if (error) {
-        std::fprintf(stderr, "jorvo-maker picture: %s: %s (%s)\n", argv[0], DescribePngError(error),
+        std::fprintf(stderr, "jorvo-maker picture: %s: %s (%s)\n", argv[0], DescribePngError(error).c_str(),
                      PngErrorName(error));
         return 1;
     }

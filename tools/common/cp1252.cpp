@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "tools/common/messages.h"
+
 namespace {
 
 // Code points of bytes 0x80..0x9F; the unassigned bytes keep their own value, as Windows converts them.
@@ -87,16 +89,14 @@ bool Utf8ToCp1252(const std::string& utf8, std::string* cp1252, std::string* err
         const size_t start = pos;
         uint32_t codePoint;
         if (!NextCodePoint(utf8, &pos, &codePoint)) {
-            char message[80];
-            std::snprintf(message, sizeof message, "invalid UTF-8 at byte %zu", start);
-            *error = message;
+            *error = Say(Msg::InvalidUtf8At, {std::to_string(start)});
             return false;
         }
         unsigned char byte;
         if (!ByteOf(codePoint, &byte)) {
-            char message[80];
-            std::snprintf(message, sizeof message, "U+%04X '", static_cast<unsigned>(codePoint));
-            *error = message + utf8.substr(start, pos - start) + "' has no Windows-1252 code";
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
+            *error = Say(Msg::NoCp1252Code, {code, utf8.substr(start, pos - start)});
             return false;
         }
         cp1252->push_back(static_cast<char>(byte));

@@ -1,23 +1,25 @@
 #include "tools/source/answer_text.h"
 
+#include "tools/common/messages.h"
+
 namespace {
 
 struct Replacement {
     const char* typographic; // UTF-8
     const char* keyboard;
-    const char* name;
+    Msg name;
 };
 
 const Replacement kReplacements[] = {
-    {"\xE2\x80\x99", "'", "typographic apostrophe"},
-    {"\xE2\x80\x98", "'", "opening single quote"},
-    {"\xE2\x80\x9A", "'", "low single quote"},
-    {"\xE2\x80\x9C", "\"", "opening double quote"},
-    {"\xE2\x80\x9D", "\"", "closing double quote"},
-    {"\xE2\x80\x9E", "\"", "low double quote"},
-    {"\xC2\xAB", "\"", "guillemet"},
-    {"\xC2\xBB", "\"", "guillemet"},
-    {"\xC2\xA0", " ", "non-breaking space"},
+    {"\xE2\x80\x99", "'", Msg::TypographicApostrophe},
+    {"\xE2\x80\x98", "'", Msg::OpeningSingleQuote},
+    {"\xE2\x80\x9A", "'", Msg::LowSingleQuote},
+    {"\xE2\x80\x9C", "\"", Msg::OpeningDoubleQuote},
+    {"\xE2\x80\x9D", "\"", Msg::ClosingDoubleQuote},
+    {"\xE2\x80\x9E", "\"", Msg::LowDoubleQuote},
+    {"\xC2\xAB", "\"", Msg::Guillemet},
+    {"\xC2\xBB", "\"", Msg::Guillemet},
+    {"\xC2\xA0", " ", Msg::NonBreakingSpace},
 };
 
 // Letters the judge takes as they are, but that French keyboards give only through tricks.
@@ -47,12 +49,10 @@ std::string KeyboardAnswer(const std::string& utf8, std::vector<std::string>* no
         if (!known) used.push_back(found);
     }
     for (const Replacement* r : used)
-        notes->push_back(std::string("the ") + r->name + " " + r->typographic + " was replaced with " +
-                         (r->keyboard[0] == ' ' ? std::string("a plain space") : r->keyboard) +
-                         ", the character players type");
+        notes->push_back(
+            Say(Msg::TypographicReplaced,
+                {Say(r->name), r->typographic, r->keyboard[0] == ' ' ? Say(Msg::PlainSpace) : r->keyboard}));
     for (const char* letter : kHardLetters)
-        if (out.find(letter) != std::string::npos)
-            notes->push_back(std::string("few players can type '") + letter +
-                             "': one who types it as two letters is not judged right");
+        if (out.find(letter) != std::string::npos) notes->push_back(Say(Msg::HardLetter, {letter}));
     return out;
 }

@@ -1,5 +1,7 @@
 #include "tools/source/media_format.h"
 
+#include "tools/common/messages.h"
+
 #include <cstring>
 
 namespace {
@@ -63,11 +65,11 @@ MediaFormat SniffMediaFormat(const ByteVector& b) {
     return MediaFormat();
 }
 
-const char* DescribeMediaKind(MediaKind kind) {
+std::string DescribeMediaKind(MediaKind kind) {
     switch (kind) {
-    case MediaKind::Picture: return "a picture";
-    case MediaKind::Sound: return "a sound";
-    case MediaKind::Film: return "a film";
-    default: return "not a picture, sound or film the player knows";
+    case MediaKind::Picture: return Say(Msg::APicture);
+    case MediaKind::Sound: return Say(Msg::ASound);
+    case MediaKind::Film: return Say(Msg::AFilm);
+    default: return Say(Msg::NoKnownMedia);
     }
 }

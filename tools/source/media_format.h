@@ -17,4 +17,4 @@ struct MediaFormat {
 MediaFormat SniffMediaFormat(const ByteVector& bytes);
 
 // "a picture", "a sound", "a film" or "not a picture, sound or film the player knows".
-const char* DescribeMediaKind(MediaKind kind);
+std::string DescribeMediaKind(MediaKind kind);

@@ -5,6 +5,7 @@
 
 #include "media/picture_size.h"
 #include "media/png/png_decoder.h"
+#include "tools/common/messages.h"
 #include "tools/source/media_format.h"
 
 namespace {
@@ -35,45 +36,39 @@ std::string JpegProblem(const ByteVector& b, PictureSize* size) {
     while (true) {
         while (at < b.size() && b[at] == 0xFF && at + 1 < b.size() && b[at + 1] == 0xFF)
             ++at; // fill bytes
-        if (at + 1 >= b.size() || b[at] != 0xFF) return "the JPEG file is damaged or cut short";
+        if (at + 1 >= b.size() || b[at] != 0xFF) return Say(Msg::JpegDamaged);
         const uint8_t marker = b[at + 1];
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
             at += 2;
             continue;
         }
-        if (marker == 0xD9 || marker == 0xDA) return "the JPEG file has no frame header";
-        if (at + 4 > b.size()) return "the JPEG file is cut short";
+        if (marker == 0xD9 || marker == 0xDA) return Say(Msg::JpegNoFrame);
+        if (at + 4 > b.size()) return Say(Msg::JpegCut);
         const size_t length = Big16(b, at + 2);
-        if (length < 2 || at + 2 + length > b.size()) return "the JPEG file is damaged or cut short";
+        if (length < 2 || at + 2 + length > b.size()) return Say(Msg::JpegDamaged);
         const bool frame =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (!frame) {
             at += 2 + length;
             continue;
         }
-        if (marker == 0xC2)
-            return "a progressive JPEG, which Windows' picture loader does not show: save it as a "
-                   "standard (baseline) JPEG";
-        if (marker != 0xC0 && marker != 0xC1)
-            return "a lossless, hierarchical or arithmetic-coded JPEG, which Windows' picture loader does "
-                   "not show: save it as a standard (baseline) JPEG";
-        if (length < 8) return "the JPEG frame header is damaged";
+        if (marker == 0xC2) return Say(Msg::JpegProgressive);
+        if (marker != 0xC0 && marker != 0xC1) return Say(Msg::JpegOtherCoding);
+        if (length < 8) return Say(Msg::JpegFrameDamaged);
         const uint32_t precision = b[at + 4], height = Big16(b, at + 5), width = Big16(b, at + 7),
                        components = b[at + 9];
-        if (precision != 8)
-            return "a JPEG of 12 bits per sample, which Windows' picture loader does not show";
-        if (width == 0 || height == 0) return "the JPEG gives no width or height";
-        if (components == 4)
-            return "a CMYK JPEG, which Windows' picture loader does not show: save it as RGB";
-        if (components != 1 && components != 3) return "the JPEG frame header is damaged";
+        if (precision != 8) return Say(Msg::Jpeg12Bits);
+        if (width == 0 || height == 0) return Say(Msg::JpegNoSize);
+        if (components == 4) return Say(Msg::JpegCmyk);
+        if (components != 1 && components != 3) return Say(Msg::JpegFrameDamaged);
         *size = {width, height};
         return "";
     }
 }
 
 std::string GifProblem(const ByteVector& b, PictureSize* size) {
-    if (b.size() < 13) return "the GIF file is cut short";
-    if (Little16(b, 6) == 0 || Little16(b, 8) == 0) return "the GIF gives no width or height";
+    if (b.size() < 13) return Say(Msg::GifCut);
+    if (Little16(b, 6) == 0 || Little16(b, 8) == 0) return Say(Msg::GifNoSize);
     *size = {Little16(b, 6), Little16(b, 8)};
     return "";
 }
@@ -83,24 +78,23 @@ std::string BmpProblem(const ByteVector& b, PictureSize* size) {
     const bool core = headerSize == 12;
     if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
         headerSize != 124)
-        return "the BMP header is of no kind Windows knows";
-    if (b.size() < 14 + size_t(headerSize)) return "the BMP file is cut short";
+        return Say(Msg::BmpUnknownHeader);
+    if (b.size() < 14 + size_t(headerSize)) return Say(Msg::BmpCut);
     const int64_t width = core ? int64_t(Little16(b, 18)) : int64_t(int32_t(Little32(b, 18)));
     int64_t height = core ? int64_t(Little16(b, 20)) : int64_t(int32_t(Little32(b, 22)));
     const uint32_t planes = Little16(b, core ? 22 : 26), bits = Little16(b, core ? 24 : 28);
     const uint32_t compression = core ? 0 : Little32(b, 30);
     if (height < 0) height = -height;
-    if (width <= 0 || height == 0 || planes != 1) return "the BMP header is damaged";
-    if (width > 65535 || height > 65535) return "the BMP is too large to show";
+    if (width <= 0 || height == 0 || planes != 1) return Say(Msg::BmpDamaged);
+    if (width > 65535 || height > 65535) return Say(Msg::BmpTooLarge);
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        return "the BMP has an unknown number of bits per pixel";
-    if (compression > 3) return "a BMP holding JPEG or PNG data, which Windows' picture loader does not show";
+        return Say(Msg::BmpBits);
+    if (compression > 3) return Say(Msg::BmpHoldsJpeg);
     if (compression == 0 || compression == 3) {
         const uint64_t stride = (uint64_t(width) * bits + 31) / 32 * 4;
-        if (pixelsAt > b.size() || stride * uint64_t(height) > b.size() - pixelsAt)
-            return "the BMP file is cut short";
+        if (pixelsAt > b.size() || stride * uint64_t(height) > b.size() - pixelsAt) return Say(Msg::BmpCut);
     } else if (pixelsAt >= b.size()) {
-        return "the BMP file is cut short";
+        return Say(Msg::BmpCut);
     }
     *size = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
     return "";
@@ -113,7 +107,7 @@ std::string PictureProblem(const ByteVector& bytes, PictureSize* size) {
     if (!size) size = &unused;
     *size = PictureSize();
     const MediaFormat format = SniffMediaFormat(bytes);
-    if (format.kind != MediaKind::Picture) return "not a PNG, JPEG, GIF or BMP picture";
+    if (format.kind != MediaKind::Picture) return Say(Msg::NotAPicture);
     if (!std::strcmp(format.name, "PNG")) return PngProblem(bytes, size);
     if (!std::strcmp(format.name, "JPEG")) return JpegProblem(bytes, size);
     if (!std::strcmp(format.name, "GIF")) return GifProblem(bytes, size);
@@ -127,15 +121,13 @@ PictureSize ShownPictureSize(PictureSize picture) {
     return {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
 }
 
-const char* DescribePngError(uint32_t code) {
+std::string DescribePngError(uint32_t code) {
     switch (code) {
     case 0: return "";
-    case PNG_ERR_NOMEM: return "the picture is too large to fit in memory";
-    case PNG_ERR_FORMAT: return "not a PNG picture, or its picture data is damaged";
-    case PNG_ERR_UNSUPPORTED:
-        return "a PNG of a kind the player does not show (unknown required chunk, bit depth or method, or "
-               "larger than 16384 pixels)";
-    default: return "the PNG picture cannot be decoded";
+    case PNG_ERR_NOMEM: return Say(Msg::PngNoMemory);
+    case PNG_ERR_FORMAT: return Say(Msg::PngDamaged);
+    case PNG_ERR_UNSUPPORTED: return Say(Msg::PngUnsupported);
+    default: return Say(Msg::PngUndecodable);
     }
 }
 

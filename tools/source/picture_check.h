@@ -26,4 +26,4 @@ uint32_t DecodePngRows(const ByteVector& png, uint32_t* width, uint32_t* height,
                        ByteVector* pixels);
 
 // The PNG decoder's error code as a sentence.
-const char* DescribePngError(uint32_t code);
+std::string DescribePngError(uint32_t code);

@@ -20,17 +20,17 @@ std::string At(const std::string& quizPath, int line) {
 // What each kind of quiz wants of the file its `picture:` key names.
 struct Wanted {
     MediaKind kind;
-    const char* quiz;    // "a picture quiz"
-    const char* formats; // "a PNG, JPEG, GIF or BMP picture"
-    const char* safest;  // the formats that play on every Windows
+    Msg quiz;    // "a picture quiz"
+    Msg formats; // "a PNG, JPEG, GIF or BMP picture"
+    Msg safest;  // the formats that play on every Windows
 };
 
-const Wanted kPicture = {MediaKind::Picture, "a reward", "a PNG, JPEG, GIF or BMP picture", ""};
+const Wanted kPicture = {MediaKind::Picture, Msg::AReward, Msg::PictureFormats, Msg::SafestSounds};
 const Wanted kByQuizKind[4] = {
-    {MediaKind::Unknown, "a text-list quiz", "", ""},
-    {MediaKind::Picture, "a picture quiz", "a PNG, JPEG, GIF or BMP picture", ""},
-    {MediaKind::Sound, "an audio quiz", "a WAV, MP3, WMA or MIDI sound", "WAV, MP3 and WMA"},
-    {MediaKind::Film, "a video quiz", "a WMV, AVI, MPEG or MP4 film", "WMV, AVI and MPEG"},
+    {MediaKind::Unknown, Msg::ATextListQuiz, Msg::PictureFormats, Msg::SafestSounds},
+    {MediaKind::Picture, Msg::APictureQuiz, Msg::PictureFormats, Msg::SafestSounds},
+    {MediaKind::Sound, Msg::AnAudioQuiz, Msg::SoundFormats, Msg::SafestSounds},
+    {MediaKind::Film, Msg::AVideoQuiz, Msg::FilmFormats, Msg::SafestFilms},
 };
 
 // Why a file cannot be read, in the user's language for the common case.
@@ -66,11 +66,12 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
     }
     const MediaFormat format = SniffMediaFormat(*bytes);
     if (format.kind != wanted.kind) {
-        const std::string what =
-            format.kind == MediaKind::Unknown
-                ? std::string(DescribeMediaKind(format.kind)) + ":"
-                : std::string(DescribeMediaKind(format.kind)) + " (" + format.name + "), but";
-        errors->push_back(at + file + " is " + what + " " + wanted.quiz + " needs " + wanted.formats);
+        const std::string quiz = Say(wanted.quiz), formats = Say(wanted.formats);
+        errors->push_back(
+            at + (format.kind == MediaKind::Unknown
+                      ? Say(Msg::NotMediaNeeds, {file, DescribeMediaKind(format.kind), quiz, formats})
+                      : Say(Msg::WrongMediaNeeds,
+                            {file, DescribeMediaKind(format.kind), format.name, quiz, formats})));
         return false;
     }
     if (format.kind == MediaKind::Picture) {
@@ -93,9 +94,7 @@ bool LoadMedia(const std::string& quizPath, const std::string& file, int line, c
     // file named with the wrong extension may not play.
     const char* named = SniffMediaExtension(bytes->data(), bytes->size());
     if (*format.extension && std::strcmp(named, format.extension) != 0)
-        warnings->push_back(at + file + ": the player names this " + format.name + " file ." + named +
-                            " to play it, and Windows Media Player may refuse it: " + wanted.safest +
-                            " files play everywhere");
+        warnings->push_back(at + Say(Msg::MediaRenamed, {file, format.name, named, Say(wanted.safest)}));
     return true;
 }
 
