@@ -8,20 +8,14 @@ else()
 endif()
 
 # jorvo_ship_template_beside_makers(<template target>): copies the built template beside the host
-# jorvo-maker of this build, and beside the native build's jorvo-maker when that build exists, so
-# `jorvo-maker pack` finds it there without --template.
+# jorvo-maker of this build, so that it packs without --template. (The native build makes both templates
+# itself: JORVO_PLAYER_TEMPLATES, cmake/PlayerTemplates.cmake.)
 function(jorvo_ship_template_beside_makers target)
-    set(folders ${CMAKE_BINARY_DIR}/host-tools/tools)
-    get_filename_component(nativeTools ${CMAKE_BINARY_DIR}/../native/tools ABSOLUTE)
-    if(EXISTS ${nativeTools})
-        list(APPEND folders ${nativeTools})
-    endif()
-    foreach(folder IN LISTS folders)
-        add_custom_command(TARGET ${target} POST_BUILD
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-            COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${folder}/
-            VERBATIM)
-    endforeach()
+    set(folder ${CMAKE_BINARY_DIR}/host-tools/tools)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${folder}/
+        VERBATIM)
 endfunction()
 
 # jorvo_packed_quiz(<name> SOURCE <file.quiz> OUTPUT <program.exe> [SCRAMBLE]): a target <name> that packs

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the four packed demo quizzes after a few answers (one of each kind of verdict colour),
-# taken under a Wine virtual desktop: build/screenshots/<kind>.png. The answers are put in each program's
+# taken under a Wine virtual desktop: build/screenshots/<kind>.png; and Jorvo Studio with the picture demo
+# open: build/screenshots/studio.png. The answers are put in each program's
 # answers file first, so the player restores and judges them as it starts.
 # Usage: bash scripts/screenshots.sh [PRESET]   (default win64: its player runs on every host)
 set -euo pipefail
@@ -52,5 +53,18 @@ PY
     "$loader" taskkill /f /im "jorvo-$kind.exe" >/dev/null 2>&1 || true
     sleep 1
 done
+# Jorvo Studio with the picture demo open (its window larger than the player's, so a larger desktop).
+studio=$(find "$root/build/$preset/tools/studio" -maxdepth 1 -name jorvo-studio.exe 2>/dev/null | head -n 1)
+if [ -n "$studio" ]; then
+    (cd "$out" && exec "$loader" explorer "/desktop=JorvoStudio,1040x740" "$studio" \
+        "$root/examples/pictures/pictures.quiz" >/dev/null 2>&1) &
+    if jorvo_wait_for_drawn_window $! JorvoStudio 60 "$out/studio.png"; then
+        echo "screenshot: $out/studio.png"
+    else
+        rm -f "$out/studio.png"
+        failed=$((failed + 1))
+    fi
+    "$loader" taskkill /f /im jorvo-studio.exe >/dev/null 2>&1 || true
+fi
 jorvo_wine_stop
 [ $failed = 0 ] || { echo "$failed screenshots failed" >&2; exit 1; }

@@ -55,8 +55,8 @@ if [ $built64 = 1 ] || [ $built32 = 1 ]; then
         fi
     fi
     jorvo_wine_stop
-    # The four demos after a few answers, kept as build artefacts (build/screenshots/).
-    [ $built64 = 1 ] && { bash scripts/screenshots.sh win64 | tail -n 4 || echo "!! the screenshots failed"; }
+    # The four demos after a few answers and Jorvo Studio, kept as build artefacts (build/screenshots/).
+    [ $built64 = 1 ] && { bash scripts/screenshots.sh win64 | tail -n 5 || echo "!! the screenshots failed"; }
 fi
 
 # The release archives (dist/), made as scripts/release.sh makes them for Windows and Linux, then checked.

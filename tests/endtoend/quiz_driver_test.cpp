@@ -395,7 +395,9 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
 }
 
 // The verdicts that `jorvo-maker results` gives the answers file in `folder` for `program`, read from its
-// spreadsheet (one row per file, the verdicts after five cells); empty when it does not run.
+// spreadsheet (one row per file, the verdicts after five cells); empty when it does not run. Started
+// without a console: a console of its own would tell it that it was started from Explorer, and it would
+// wait for a key before it ends.
 std::vector<std::string> ResultsVerdicts(const std::string& program, const std::string& folder,
                                          const std::string& answersFile) {
     const std::string csv = folder + "\\results.csv";
@@ -404,7 +406,7 @@ std::vector<std::string> ResultsVerdicts(const std::string& program, const std::
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
                         &startup, &process))
         return {};
     WaitForSingleObject(process.hProcess, 60000);

@@ -170,4 +170,22 @@ TEST(CsvImport, SpellingsSplitAtBarsThatAreNotEscaped) {
         EXPECT_EQ(SplitCellSpellings(c.cell), c.spellings) << c.cell;
 }
 
+TEST(CsvImport, SpellingsInACellBecomeTheAnswersSpellingsAsFarAsAFieldKeepsThem) {
+    const std::string nine = "a1|a2|a3|a4|a5|a6|a7|a8|a9";
+    const ImportResult r = ImportBytes("question;answer\nCapitale du Royaume-Uni;Londres | London\n"
+                                       "Pays des tulipes;Pays-Bas|Hollande|pays-bas\nNeuf;" +
+                                           nine + "\n",
+                                       false);
+    ASSERT_EQ(r.read.size(), 1u) << AllNotes(r);
+    const std::vector<QuestionContent>& q = r.read[0].content.questions;
+    ASSERT_EQ(q.size(), 3u);
+    EXPECT_EQ(q[0].answer1, "Londres");
+    EXPECT_EQ(q[0].extraSpellings1, std::vector<std::string>{"London"});
+    EXPECT_NE(r.sources[0].text.find("answer: Londres | London\n"), std::string::npos) << r.sources[0].text;
+    EXPECT_EQ(q[1].extraSpellings1, std::vector<std::string>{"Hollande"}); // the same again is dropped
+    EXPECT_EQ(q[2].extraSpellings1.size(), 7u);
+    EXPECT_TRUE(HasNote(r, 4, "the spelling 'a9' is not carried over: an answer keeps at most 8 spellings"))
+        << AllNotes(r);
+}
+
 } // namespace

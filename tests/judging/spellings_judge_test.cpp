@@ -56,8 +56,10 @@ TEST(DecideVerdictAmong, TakesTheBestVerdictInTheGuidesOrder) {
         {{"dix", "10"}, "dix", kVerdictRight},
         {{"dix", "10"}, "11", kVerdictWrong}, // short spellings earn no hint
         {{"la tour Eiffel", "tour Eiffel"}, "tour eifel", kVerdictOneSlip},
-        {{"Napoleon", "Napoleon Ier"}, "napoleon bonaparte", kVerdictTooLong},   // Trop long beats Pas loin
-        {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKL"}, "ABCDEFGHIJKLMNO", kVerdictTooShort}, // Trop court beats Trop long
+        {{"Napoleon", "Napoleon Ier"}, "napoleon bonaparte", kVerdictTooLong}, // Trop long beats Pas loin
+        {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKL"},
+         "ABCDEFGHIJKLMNO",
+         kVerdictTooShort}, // Trop court beats Trop long
         {{"ABCDEFGHIJKL", "ABCDEFGHIJKLMNOPQRST"}, "ABCDEFGHIJKLMNO", kVerdictTooShort}, // whatever the order
         {{"Rome", "Roma"}, "   ", kVerdictEmpty},
         {{"", "Rome"}, "rome", kVerdictRight}, // an empty spelling never helps, and never hides another

@@ -10,6 +10,7 @@
 #include "quizdata/quiz_document.h"
 #include "quizdata/quiz_loader.h"
 #include "tests/quizdata/fake_resources.h"
+#include "tests/tools/fake_pe.h"
 #include "tests/tools/media_samples.h"
 #include "tools/common/file_bytes.h"
 
@@ -290,6 +291,72 @@ TEST(MakerCommandLine, EveryListedCommandAnswersHelp) {
         ++commands;
     }
     EXPECT_GE(commands, 5);
+}
+
+// Installed as `cmake --install` lays it out (bin/ and share/jorvo/), the tool finds its template without
+// --template; a template beside it comes first, and with none it names both places it looked.
+TEST(MakerCommandLine, FindsItsTemplateBesideItselfOrInTheInstalledLayout) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_EQ(std::system(("mkdir -p " + dir + "/bin " + dir + "/share/jorvo && cp " +
+                           std::string(JORVO_MAKER) + " " + dir + "/bin/")
+                              .c_str()),
+              0);
+    ASSERT_TRUE(WriteFileText(dir + "/q.quiz", "title: t\nquestion: q\n  answer: abcd\nscore: s\n"));
+    auto pack = [&](const char* arch) {
+        const std::string command = "LC_ALL=C " + dir + "/bin/jorvo-maker pack " + dir + "/q.quiz -o " + dir +
+                                    "/q.exe --arch " + arch + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string printed;
+        char chunk[256];
+        size_t got;
+        while (pipe && (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+            printed.append(chunk, got);
+        const int status = pipe ? pclose(pipe) : -1;
+        return MakerRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, printed};
+    };
+    const MakerRun none = pack("i686");
+    EXPECT_EQ(none.code, 1);
+    EXPECT_NE(none.printed.find("no player template jorvo-template-i686.exe: looked beside the program (" +
+                                dir + "/bin/jorvo-template-i686.exe) and in the installed layout (" + dir +
+                                "/bin/../share/jorvo/jorvo-template-i686.exe)"),
+              std::string::npos)
+        << none.printed;
+
+    const ByteVector installed = MakeTemplateImage(false), beside = MakeTemplateImage(true);
+    ASSERT_TRUE(WriteFileBytes(dir + "/share/jorvo/jorvo-template-i686.exe", installed));
+    const MakerRun fromShare = pack("i686");
+    EXPECT_EQ(fromShare.code, 0) << fromShare.printed;
+    EXPECT_NE(fromShare.printed.find(dir + "/q.exe: 1 question, "), std::string::npos) << fromShare.printed;
+    ByteVector program;
+    ASSERT_TRUE(ReadFileBytes(dir + "/q.exe", &program));
+    EXPECT_EQ(PeMachine(program), 0x14C);
+
+    ASSERT_TRUE(WriteFileBytes(dir + "/share/jorvo/jorvo-template-x86_64.exe", installed));
+    ASSERT_TRUE(WriteFileBytes(dir + "/bin/jorvo-template-x86_64.exe", beside));
+    const MakerRun fromBeside = pack("x86_64");
+    EXPECT_EQ(fromBeside.code, 0) << fromBeside.printed;
+    ASSERT_TRUE(ReadFileBytes(dir + "/q.exe", &program));
+    EXPECT_EQ(PeMachine(program), 0x8664) << "the template beside the tool comes before the installed one";
+}
+
+// A file dropped on the tool in Explorer arrives as its only argument: a quiz source is packed beside
+// itself, anything else is refused in words.
+TEST(MakerCommandLine, AFileDroppedOnTheToolIsPackedWhenItIsAQuizSource) {
+    const std::string dir = MakeScratchDirectory();
+    ASSERT_TRUE(WriteFileText(dir + "/radio.QUIZ", "kind: radio\n"));
+    ASSERT_TRUE(WriteFileText(dir + "/notes.txt", "not a quiz\n"));
+    const MakerRun quiz = RunMaker(dir + "/radio.QUIZ", true);
+    EXPECT_EQ(quiz.code, 1);
+    EXPECT_NE(quiz.printed.find("error: " + dir + "/radio.QUIZ:1: kind must be"), std::string::npos)
+        << quiz.printed;
+    EXPECT_NE(quiz.printed.find("jorvo-maker pack: nothing written"), std::string::npos) << quiz.printed;
+    const MakerRun other = RunMaker(dir + "/notes.txt", true);
+    EXPECT_EQ(other.code, 2);
+    EXPECT_NE(other.printed.find(dir + "/notes.txt is not a quiz source: drop a .quiz file on jorvo-maker"),
+              std::string::npos)
+        << other.printed;
+    const MakerRun absent = RunMaker(dir + "/absent.quiz", true);
+    EXPECT_NE(absent.printed.find("unknown command"), std::string::npos) << absent.printed;
 }
 
 // Pictures the command cannot show are refused in words, not with the decoder's error code alone.

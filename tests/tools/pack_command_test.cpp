@@ -199,6 +199,28 @@ TEST(PackCommand, StoresIdenticalMediaOnce) {
     ByteVector again;
     ASSERT_TRUE(ReadFileBytes(dir + "/again.exe", &again));
     EXPECT_TRUE(again == shared) << "pack, unpack, pack changed the program";
+
+    // The largest quiz, every question showing the same picture as its picture and its reward: the
+    // program holds it once, yet reads back with 192 copies of it.
+    std::string text = "title: Tous\nkind: pictures\nreveal-mode: 1\n";
+    for (int n = 1; n <= 96; ++n)
+        text +=
+            "question: Q" + std::to_string(n) + "\n  answer: abcd\n  picture: same.jpg\n  reward: same.jpg\n";
+    reward.resize(100 * 1024, 0x55);
+    ASSERT_TRUE(WriteFileBytes(dir + "/same.jpg", reward));
+    ASSERT_TRUE(WriteFileText(dir + "/all.quiz", text));
+    ASSERT_EQ(RunCommand(RunPackCommand,
+                         {dir + "/all.quiz", "-o", dir + "/all.exe", "--template", dir + "/template.exe"}),
+              0);
+    ByteVector all;
+    ASSERT_TRUE(ReadFileBytes(dir + "/all.exe", &all));
+    EXPECT_LT(all.size(), MakeTemplateImage(false).size() + 3 * reward.size());
+    ASSERT_EQ(RunCommand(RunUnpackCommand, {dir + "/all.exe", dir + "/all"}), 0);
+    ASSERT_EQ(RunCommand(RunPackCommand, {dir + "/all/all.quiz", "-o", dir + "/all-again.exe", "--template",
+                                          dir + "/template.exe"}),
+              0);
+    ASSERT_TRUE(ReadFileBytes(dir + "/all-again.exe", &again));
+    EXPECT_TRUE(again == all) << "pack, unpack, pack changed the program";
 }
 
 TEST(PackCommand, OtherSpellingsTravelInTheirOwnPieceAndComeBackFromUnpack) {

@@ -22,7 +22,7 @@ constexpr int kFirstMediaId = 400;
 constexpr int kFirstRewardId = 10400;
 
 bool Fail(const std::string& message) {
-    std::fprintf(stderr, "jorvo-maker code: %s\n", message.c_str());
+    PrintLine(stderr, "jorvo-maker code: " + message);
     return false;
 }
 
@@ -30,12 +30,12 @@ bool Fail(const std::string& message) {
 bool AddMedia(const std::string& quizPath, const std::string& outDir, const std::string& file,
               const ByteVector& bytes, int id, bool reward, std::string* script) {
     const std::string path = MediaFilePath(quizPath, file);
-    if (path.find('"') != std::string::npos) return Fail("a file name cannot contain '\"': " + path);
+    if (path.find('"') != std::string::npos) return Fail(Say(Msg::NoQuoteInName, {path}));
     std::string stored = path;
     const bool png = IsPngData(bytes);
     if (reward && !png) {
         stored = outDir + "/reward" + std::to_string(id) + ".bin";
-        if (!WriteFileBytes(stored, SwapNibbles(bytes))) return Fail("cannot write " + stored);
+        if (!WriteFileBytes(stored, SwapNibbles(bytes))) return Fail(Say(Msg::CannotWrite, {stored}));
     }
     *script += std::to_string(id) + (png ? " RCDATA \"" : " IMG \"") + stored + "\"\n";
     return true;
@@ -44,8 +44,8 @@ bool AddMedia(const std::string& quizPath, const std::string& outDir, const std:
 bool CodePiece(const ByteVector& text, bool scramble, int* keyPosition, const std::string& path) {
     const ByteVector coded = scramble ? LzwEncodeScrambled(text.data(), text.size(), *keyPosition)
                                       : LzwEncode(text.data(), text.size());
-    if (text.empty() || coded.empty()) return Fail("the text for " + path + " cannot be coded");
-    if (!WriteFileBytes(path, coded)) return Fail("cannot write " + path);
+    if (text.empty() || coded.empty()) return Fail(Say(Msg::CannotCode, {path}));
+    if (!WriteFileBytes(path, coded)) return Fail(Say(Msg::CannotWrite, {path}));
     return true;
 }
 
@@ -87,7 +87,8 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
     if (!CodePiece(SerialiseQuiz(source.content), scramble, &keyPosition, quizFile)) return false;
     keyPosition = 0;
     if (!CodePiece(SerialiseScoreMessages(scores), scramble, &keyPosition, scoreFile)) return false;
-    if (!WriteFileText(outDir + "/quiz.rc", script)) return Fail("cannot write " + outDir + "/quiz.rc");
+    if (!WriteFileText(outDir + "/quiz.rc", script))
+        return Fail(Say(Msg::CannotWrite, {outDir + "/quiz.rc"}));
     return true;
 }
 
@@ -96,8 +97,8 @@ bool Code(const std::string& quizPath, const std::string& outDir, bool scramble)
 int RunCodeCommand(int argc, char** argv) {
     const bool scramble = argc == 3 && !std::strcmp(argv[2], "--scramble");
     if (argc != 2 && !scramble) {
-        std::fprintf(stderr, "usage: jorvo-maker code QUIZ OUTDIR [--scramble]\n"
-                             "(jorvo-maker code --help tells more)\n");
+        PrintLine(stderr, Say(Msg::UsageOf, {"code QUIZ OUTDIR [--scramble]"}) + "\n" +
+                              Say(Msg::HelpTellsMore, {"code"}));
         return 2;
     }
     return Code(argv[0], argv[1], scramble) ? 0 : 1;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "tools/common/console.h"
+#include "tools/common/messages.h"
 #include "media/png/png_decoder.h"
 #include "tools/common/file_bytes.h"
 #include "tools/source/media_format.h"
@@ -64,12 +66,12 @@ uint32_t DecodeToBmp(const ByteVector& png, ByteVector* bmp) {
 
 int RunPictureCommand(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: jorvo-maker picture IN.png OUT.bmp\n");
+        PrintLine(stderr, Say(Msg::UsageOf, {"picture IN.png OUT.bmp"}));
         return 2;
     }
     ByteVector png;
     if (!ReadFileBytes(argv[0], &png)) {
-        std::fprintf(stderr, "jorvo-maker picture: cannot read %s\n", argv[0]);
+        PrintLine(stderr, "jorvo-maker picture: " + Say(Msg::CannotRead, {argv[0]}));
         return 1;
     }
     ByteVector bmp;
@@ -77,20 +79,20 @@ int RunPictureCommand(int argc, char** argv) {
     if (format.kind == MediaKind::Picture && std::strcmp(format.name, "PNG") != 0) {
         // Windows decodes these in the player; this command shows the player's own PNG decoding only.
         const std::string problem = PictureProblem(png);
-        std::fprintf(stderr, "jorvo-maker picture: %s is a %s picture: %s\n", argv[0], format.name,
-                     problem.empty() ? "the player shows it through Windows' picture loader; this command "
-                                       "only shows what the player makes of PNG pictures"
-                                     : problem.c_str());
+        PrintLine(stderr,
+                  "jorvo-maker picture: " +
+                      Say(Msg::PictureOfFormat,
+                          {argv[0], format.name, problem.empty() ? Say(Msg::OnlyPngShown) : problem}));
         return 1;
     }
     const uint32_t error = DecodeToBmp(png, &bmp);
     if (error) {
-        std::fprintf(stderr, "jorvo-maker picture: %s: %s (%s)\n", argv[0], DescribePngError(error).c_str(),
-                     PngErrorName(error));
+        PrintLine(stderr, "jorvo-maker picture: " + std::string(argv[0]) + ": " + DescribePngError(error) +
+                              " (" + PngErrorName(error) + ")");
         return 1;
     }
     if (!WriteFileBytes(argv[1], bmp)) {
-        std::fprintf(stderr, "jorvo-maker picture: cannot write %s\n", argv[1]);
+        PrintLine(stderr, "jorvo-maker picture: " + Say(Msg::CannotWrite, {argv[1]}));
         return 1;
     }
     return 0;

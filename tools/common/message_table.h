@@ -166,6 +166,16 @@ JORVO_MESSAGE(PngDamaged, "not a PNG picture, or its picture data is damaged", "
 JORVO_MESSAGE(PngUnsupported, "a PNG of a kind the player does not show (unknown required chunk, bit depth or method, or larger than 16384 pixels)", "un PNG d'une sorte que le lecteur n'affiche pas (bloc obligatoire, profondeur ou m\xC3\xA9thode inconnus, ou plus de 16384 pixels)")
 JORVO_MESSAGE(PngUndecodable, "the PNG picture cannot be decoded", "l'image PNG ne peut pas \xC3\xAAtre d\xC3\xA9" "cod\xC3\xA9" "e")
 
+// The build's own commands (code, builtin, picture)
+JORVO_MESSAGE(BuiltinTooLong, "the link (at most 24 characters) and the footer (at most 42) must not hold '|' and must code into {1} bytes", "le lien (24 caract\xC3\xA8res au plus) et le pied de page (42 au plus) ne doivent pas contenir \xC2\xAB | \xC2\xBB et doivent se coder en {1} octets")
+JORVO_MESSAGE(PictureOfFormat, "{1} is a {2} picture: {3}", "{1} est une image {2} : {3}")
+JORVO_MESSAGE(OnlyPngShown, "the player shows it through Windows' picture loader; this command only shows what the player makes of PNG pictures", "le lecteur l'affiche par le chargeur d'images de Windows ; cette commande ne montre que ce que le lecteur fait des images PNG")
+JORVO_MESSAGE(NoQuoteInName, "a file name cannot contain '\"': {1}", "un nom de fichier ne peut pas contenir \xC2\xAB \" \xC2\xBB : {1}")
+JORVO_MESSAGE(CannotCode, "the text for {1} cannot be coded", "le texte de {1} ne peut pas \xC3\xAAtre cod\xC3\xA9")
+JORVO_MESSAGE(HelpTellsMore, "(jorvo-maker {1} --help tells more)", "(jorvo-maker {1} --help en dit plus)")
+JORVO_MESSAGE(TemplateUnusable, "{1}: {2}", "{1} : mod\xC3\xA8le inutilisable ({2})")
+JORVO_MESSAGE(ProgramUnreadable, "{1}: {2}", "{1} : programme illisible ({2})")
+
 // unpack
 JORVO_MESSAGE(UnpackedFrom, "Unpacked from {1} by jorvo-maker unpack.", "Extrait de {1} par jorvo-maker unpack.")
 JORVO_MESSAGE(UnpackedScrambled, "Its quiz was scrambled: pack it again with --scramble.", "Son quiz \xC3\xA9tait brouill\xC3\xA9 : refaites-le avec --scramble.")

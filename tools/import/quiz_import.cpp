@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "quizdata/extra_spellings.h"
 #include "tools/source/answer_text.h"
 #include "tools/common/cp1252.h"
 #include "tools/source/quiz_source_writer.h"
@@ -202,12 +203,28 @@ bool FitQuestion(const ImportedQuestion& q, const QuizShape& shape, const Import
     return true;
 }
 
-// The further spellings of a question's fields, for the source writer.
-void AddSpellings(const FittedQuestion& question, std::vector<SourceMessage>* notes) {
-    for (const std::vector<std::string>* spellings : {&question.answer, &question.answer2})
-        for (size_t i = 1; i < spellings->size(); ++i)
-            notes->push_back({question.line, "the spelling '" + Cp1252ToUtf8((*spellings)[i]) +
-                                                 "' is not carried over: a field accepts one answer"});
+// The further spellings of a question's fields go into its source, as many as a field keeps (at most
+// kMaxSpellings, together kMaxSpellingsLength characters); the others are named.
+void AddSpellings(const FittedQuestion& question, QuestionContent* content,
+                  std::vector<SourceMessage>* notes) {
+    const std::vector<std::string>* given[2] = {&question.answer, &question.answer2};
+    std::vector<std::string>* kept[2] = {&content->extraSpellings1, &content->extraSpellings2};
+    for (int slot = 0; slot < 2; ++slot) {
+        kept[slot]->clear();
+        const std::vector<std::string>& spellings = *given[slot];
+        size_t total = spellings.empty() ? 0 : spellings[0].size();
+        for (size_t i = 1; i < spellings.size(); ++i) {
+            total += spellings[i].size();
+            if (i >= static_cast<size_t>(kMaxSpellings) || total > static_cast<size_t>(kMaxSpellingsLength))
+                notes->push_back({question.line, "the spelling '" + Cp1252ToUtf8(spellings[i]) +
+                                                     "' is not carried over: an answer keeps at most " +
+                                                     std::to_string(kMaxSpellings) + " spellings, " +
+                                                     std::to_string(kMaxSpellingsLength) +
+                                                     " characters together"});
+            else
+                kept[slot]->push_back(spellings[i]);
+        }
+    }
 }
 
 // Messages the source reader gives on a written source, with the imported line of their question.
@@ -277,8 +294,8 @@ bool BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         }
         for (size_t i = first; i < first + count; ++i) {
             source.content.questions.push_back(questions[i].content);
+            AddSpellings(questions[i], &source.content.questions.back(), notes);
             source.media.push_back(questions[i].media);
-            AddSpellings(questions[i], notes);
         }
         std::vector<std::string> written;
         ImportedSource out;

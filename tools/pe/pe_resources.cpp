@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <set>
+#include <utility>
 
 #include "tools/pe/pe_layout.h"
 
@@ -11,9 +12,6 @@ namespace {
 
 constexpr uint32_t kHighBit = 0x80000000u;
 constexpr size_t kMostEntries = 65536; // far above any real program; bounds work on a hostile tree
-// Leaves of a real program hold data of their own, which together fit in the file; many leaves naming
-// the same bytes would make the copy grow with the square of a hostile file's size.
-constexpr uint64_t kMostCopiesOfTheFile = 16;
 
 struct TreeReader {
     const PeBytes& in;
@@ -24,7 +22,9 @@ struct TreeReader {
     size_t entries = 0;
     std::vector<Resource>* resources;
     std::string* error;
-    uint64_t copied = 0; // bytes of data taken so far
+    uint64_t copied = 0; // bytes of data taken so far, once for each range
+    uint64_t shared = 0; // bytes taken again from a range already taken
+    std::set<std::pair<uint64_t, uint32_t>> ranges = {};
 
     bool Fail(const char* what) { return *error = what, false; }
     bool Fits(uint64_t offset, uint64_t length) const { return offset <= limit && length <= limit - offset; }
@@ -50,8 +50,11 @@ struct TreeReader {
         const uint32_t rva = in.U32(root + at), size = in.U32(root + at + 4);
         uint64_t offset;
         if (!PeRvaToOffset(layout, rva, size, &offset)) return Fail("resource data outside the file");
-        copied += size;
-        if (copied > kMostCopiesOfTheFile * in.bytes.size())
+        if (ranges.insert({offset, size}).second)
+            copied += size;
+        else
+            shared += size;
+        if (copied > kMostCopiesOfTheFile * in.bytes.size() || shared > kMostSharedResourceBytes)
             return Fail("resources sharing their data over and over");
         Resource leaf;
         leaf.type = type;

@@ -33,6 +33,13 @@ struct Resource {
 constexpr uint16_t kResourceTypeDialog = 5;
 constexpr uint16_t kResourceTypeRawData = 10;
 
+// Leaves of a real program hold data of their own, which together fit in the file; many leaves naming
+// the same bytes would make the copy grow with the square of a hostile file's size. So the reader takes
+// at most this many times the file's size from distinct ranges, and, from ranges it has already taken (a
+// quiz's picture used by several questions, stored once), at most kMostSharedResourceBytes more.
+constexpr uint64_t kMostCopiesOfTheFile = 16;
+constexpr uint64_t kMostSharedResourceBytes = 256ull << 20;
+
 // Every resource of `image`, in the tree's order. False with *error on a file that is not a well-formed
 // PE image or has no resource tree.
 bool ReadPeResources(const ByteVector& image, std::vector<Resource>* resources, std::string* error);

@@ -37,11 +37,11 @@ bool MakeQuizProgram(const ByteVector& templateImage, const std::string& templat
     std::vector<Resource> resources;
     std::string problem;
     if (!ReadPeResources(templateImage, &resources, &problem))
-        return *error = templateName + ": " + problem, false;
+        return *error = Say(Msg::TemplateUnusable, {templateName, problem}), false;
     uint16_t language = 0;
     if (!CheckTemplate(templateName, templateImage, arch, resources, &language, error)) return false;
     if (!AddQuizResources(project, scramble, language, &resources, error)) return false;
     if (!WritePeResources(templateImage, resources, program, &problem))
-        return *error = templateName + ": " + problem, false;
+        return *error = Say(Msg::TemplateUnusable, {templateName, problem}), false;
     return true;
 }

@@ -151,3 +151,18 @@ bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vec
     }
     return ok;
 }
+
+bool LoadQuizMedia(const std::string& quizPath, const std::string& file, int quizKind, bool reward,
+                   ByteVector* bytes, std::vector<std::string>* errors, std::vector<std::string>* warnings) {
+    const Wanted& wanted = reward ? kPicture : kByQuizKind[quizKind >= 1 && quizKind <= 3 ? quizKind : 1];
+    std::vector<std::string> placedErrors, placedWarnings;
+    const bool ok = LoadMedia(quizPath, file, 0, wanted, bytes, &placedErrors, &placedWarnings);
+    // The same sentences as LoadQuizProject's, without the place its messages start with.
+    const std::string place = At(quizPath, 0);
+    for (auto* list : {&placedErrors, &placedWarnings})
+        for (std::string& message : *list)
+            if (message.compare(0, place.size(), place) == 0) message.erase(0, place.size());
+    errors->insert(errors->end(), placedErrors.begin(), placedErrors.end());
+    warnings->insert(warnings->end(), placedWarnings.begin(), placedWarnings.end());
+    return ok;
+}

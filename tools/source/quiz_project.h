@@ -22,6 +22,12 @@ struct QuizProject {
 bool LoadQuizProject(const std::string& quizPath, QuizProject* project, std::vector<std::string>* errors,
                      std::vector<std::string>* warnings);
 
+// Reads and checks one media file named in the quiz source at `quizPath`, as LoadQuizProject does: the
+// question's picture, sound or film in a quiz of kind `quizKind` (1 to 3), or a reward picture when
+// `reward`. Its problems are LoadQuizProject's sentences without the place they start with.
+bool LoadQuizMedia(const std::string& quizPath, const std::string& file, int quizKind, bool reward,
+                   ByteVector* bytes, std::vector<std::string>* errors, std::vector<std::string>* warnings);
+
 // Where a media file named in the quiz source lies: relative names are taken from the source's folder
 // (either slash separates folders, for the Windows build).
 std::string MediaFilePath(const std::string& quizPath, const std::string& file);
