@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kPictureFrameBase = 9900;
 constexpr const char* kPngMessage = "Error: couldn't decode PNG resource";
 
 class DamagedPicturesTest : public PanelTest {};
