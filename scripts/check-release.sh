@@ -26,7 +26,7 @@ check() {   # check NAME COMMAND...: passes when the command succeeds; its outpu
 
 # Pieces that only some checkouts have: the Studio, and the templates the tools carry and install.
 studio_flag=
-ninja -C build/win32 -t targets all 2>/dev/null | grep -q '^jorvo-studio:' && studio_flag=--studio
+ninja -C build/win32 -t query jorvo-studio >/dev/null 2>&1 && studio_flag=--studio
 carried=0
 [ -f cmake/PlayerTemplates.cmake ] && carried=1
 
@@ -63,8 +63,8 @@ zip_maker_packs_a_demo() {
         status=1
     else
         (cd "$work/quiz" && exec "$JORVO_WINE32" explorer "/desktop=JorvoRelease,1024x700" "$program" >/dev/null 2>&1) &
+        # The player is left open: stopping the wineserver afterwards closes it.
         jorvo_wait_for_drawn_window $! JorvoRelease 60 "$root/build/release-check.png" || status=1
-        "$JORVO_WINE32" taskkill /f /im drapeaux.exe >/dev/null 2>&1 </dev/null
     fi
     rm -rf "$work"
     return $status

@@ -36,18 +36,18 @@ done
 targets=(jorvo-maker)
 for kind in "${demos[@]}"; do targets+=("jorvo_${kind}_demo"); done
 studio=0
-if ninja -C build/win32 -t targets all 2>/dev/null | grep -q '^jorvo-studio:'; then
+if ninja -C build/win32 -t query jorvo-studio >/dev/null 2>&1; then
     studio=1
     targets+=(jorvo-studio)
 fi
 build win32 --preset win32 --target "${targets[@]}"
 
-# Linux: a build of the tool alone, with both player templates, installed into the archive's folder.
+# Linux: the native build's tool and both player templates (the test command's build), installed into
+# the archive's folder.
 log "building the native tool and its templates"
-native=build/release-native
-cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DJORVO_TESTS=OFF -DJORVO_PLAYER_TEMPLATES=ON \
-    >build/release-native.configure.log 2>&1 || { tail -n 30 build/release-native.configure.log; exit 1; }
-build native "$native"
+native=build/native
+cmake --preset native >build/native.configure.log 2>&1 || { tail -n 30 build/native.configure.log; exit 1; }
+build native --preset native --target jorvo-maker jorvo_player_templates
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT

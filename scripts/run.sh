@@ -53,7 +53,7 @@ if [ -n "$quiz" ]; then
     echo "running your quiz: $program"
     echo "answers file: $rundir/$name.txt"
 elif [ "$what" = studio ]; then
-    if ! ninja -C "build/$preset" -t targets all 2>/dev/null | grep -q '^jorvo-studio:'; then
+    if ! ninja -C "build/$preset" -t query jorvo-studio >/dev/null 2>&1; then
         echo "no Jorvo Studio in this checkout: the $preset build has no target jorvo-studio" >&2
         exit 1
     fi

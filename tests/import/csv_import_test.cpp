@@ -37,9 +37,11 @@ TEST_P(SavedByCalc, CarriesEveryQuestionWithItsAccentsQuotesAndLineBreaks) {
         EXPECT_EQ(quiz.questions[i].questionText, expected[i][0]) << i;
         EXPECT_EQ(quiz.questions[i].answer1, expected[i][1]) << i;
     }
+    EXPECT_EQ(quiz.questions[0].extraSpellings1, std::vector<std::string>{"London"});
+    EXPECT_EQ(quiz.questions[5].extraSpellings1, std::vector<std::string>{"Hollande"});
     // Lines of the file, counted across the cell that spans two lines.
     EXPECT_TRUE(HasNote(r, 1, "column 3 'Remarque' is not carried over")) << AllNotes(r);
-    EXPECT_TRUE(HasNote(r, 5, "line breaks of the question became spaces")) << AllNotes(r);
+    EXPECT_TRUE(HasNote(r, 5, "question: its line breaks became spaces")) << AllNotes(r);
     EXPECT_TRUE(HasNote(r, 7, "'cor' has 3 characters or fewer")) << AllNotes(r);
 }
 
@@ -57,6 +59,7 @@ TEST(CsvImport, MediaColumnsMakeAPictureQuizWithRevealsAndRewards) {
     EXPECT_EQ(source.content.revealMode, 3);
     ASSERT_EQ(source.content.questions.size(), 2u);
     EXPECT_EQ(source.content.questions[0].answer1, "Vinci");
+    EXPECT_EQ(source.content.questions[0].extraSpellings1, std::vector<std::string>{"L\xE9onard de Vinci"});
     EXPECT_EQ(source.content.questions[0].answer2, "XVIe");
     EXPECT_EQ(source.content.questions[0].revealText, "Au Louvre, Paris");
     EXPECT_EQ(source.media[0].picture, "joconde.jpg");
@@ -64,7 +67,9 @@ TEST(CsvImport, MediaColumnsMakeAPictureQuizWithRevealsAndRewards) {
     EXPECT_EQ(source.content.questions[1].answer2, "-");
     EXPECT_EQ(source.content.questions[1].revealText, "Madrid, Reina Sof\xED"
                                                       "a");
-    EXPECT_TRUE(HasNote(r, 4, "'No picture here' is not carried over: it has no picture")) << AllNotes(r);
+    EXPECT_TRUE(
+        HasNote(r, 4, "'No picture here' is not carried over: every question of this quiz needs a picture"))
+        << AllNotes(r);
 }
 
 struct Layout {
@@ -130,6 +135,33 @@ TEST(CsvImport, NamesWithItsLineWhatTheQuizCannotHold) {
     EXPECT_TRUE(HasNote(r, 6, "never closed")) << AllNotes(r);
 }
 
+TEST(CsvImport, KeepsTheSpellingsAFieldHolds) {
+    std::string nine, long1(50, 'a');
+    for (int i = 1; i <= 9; ++i)
+        nine += (i > 1 ? " | " : "") + std::string("mot") + std::to_string(i);
+    const std::string many =
+        long1 + "1 | " + long1 + "2 | " + long1 + "3 | " + long1 + "4 | " + long1 + "5 | " + long1 + "6 | x7";
+    const ImportResult r = ImportBytes("Neuf ?;" + nine +
+                                           "\n" // 1
+                                           "Longues ?;" +
+                                           many +
+                                           "\n"                                 // 2
+                                           "Casse ?;Paris | PARIS | a \\| b\n", // 3
+                                       false);
+    ASSERT_EQ(r.read.size(), 1u) << AllNotes(r);
+    const std::vector<QuestionContent>& q = r.read[0].content.questions;
+    ASSERT_EQ(q.size(), 3u);
+    EXPECT_EQ(q[0].extraSpellings1.size(), 7u); // eight in all, the first included
+    EXPECT_TRUE(HasNote(r, 1, "the spelling 'mot9' is not carried over: a field accepts at most 8"))
+        << AllNotes(r);
+    EXPECT_EQ(q[1].extraSpellings1.size(), 5u); // 5 x 51 characters hold in 259, a 6th does not, "x7" does
+    EXPECT_EQ(q[1].extraSpellings1.back(), "x7");
+    EXPECT_TRUE(HasNote(r, 2, "take at most 259 characters together")) << AllNotes(r);
+    // Spellings the judge cannot tell apart are one; a bar may stand inside a later spelling.
+    EXPECT_EQ(q[2].answer1, "Paris");
+    EXPECT_EQ(q[2].extraSpellings1, std::vector<std::string>{"a | b"});
+}
+
 std::string Rows(int count) {
     std::string csv = "question;answer\n";
     for (int i = 1; i <= count; ++i)
@@ -184,7 +216,7 @@ TEST(CsvImport, SpellingsInACellBecomeTheAnswersSpellingsAsFarAsAFieldKeepsThem)
     EXPECT_NE(r.sources[0].text.find("answer: Londres | London\n"), std::string::npos) << r.sources[0].text;
     EXPECT_EQ(q[1].extraSpellings1, std::vector<std::string>{"Hollande"}); // the same again is dropped
     EXPECT_EQ(q[2].extraSpellings1.size(), 7u);
-    EXPECT_TRUE(HasNote(r, 4, "the spelling 'a9' is not carried over: an answer keeps at most 8 spellings"))
+    EXPECT_TRUE(HasNote(r, 4, "the spelling 'a9' is not carried over: a field accepts at most 8 spellings"))
         << AllNotes(r);
 }
 

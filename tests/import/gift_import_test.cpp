@@ -26,6 +26,12 @@ TEST(GiftImport, CarriesShortAnswersWithTheirEscapesAndBlanks) {
         EXPECT_EQ(quiz.questions[i].questionText, expected[i][0]) << i;
         EXPECT_EQ(quiz.questions[i].answer1, expected[i][1]) << i;
     }
+    // Every `=answer` of full weight is a spelling of the field.
+    EXPECT_EQ(quiz.questions[0].extraSpellings1, std::vector<std::string>{"London"});
+    EXPECT_EQ(quiz.questions[1].extraSpellings1,
+              (std::vector<std::string>{"Ulysses S. Grant", "Ulysses Grant"}));
+    EXPECT_EQ(quiz.questions[2].extraSpellings1, std::vector<std::string>{"4"});
+    EXPECT_EQ(quiz.questions[3].extraSpellings1, std::vector<std::string>{"c#d"});
 }
 
 TEST(GiftImport, NamesEveryConstructLeftBehindWithItsLine) {
@@ -48,7 +54,7 @@ TEST(GiftImport, NamesEveryConstructLeftBehindWithItsLine) {
         {38, "the numerical question 'Pi encore ?'"},
         {40, "the essay question 'Essai'"},
         {42, "the description 'Ceci n'est qu'une description.'"},
-        {46, "'Ouvert' open with '{' but never close"},
+        {46, "'Ouvert' open with a brace that never closes"},
     };
     for (const auto& note : notes)
         EXPECT_TRUE(HasNote(r, note.line, note.text)) << note.line << " " << note.text << "\n" << AllNotes(r);

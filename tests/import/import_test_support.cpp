@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "tools/common/file_bytes.h"
+#include "tools/common/messages.h"
 #include "tools/import/csv_import.h"
 #include "tools/import/gift_import.h"
 #include "tools/import/text_decoding.h"
 
 ImportResult ImportBytes(const std::string& bytes, bool gift, bool split) {
+    SetMessageLanguage(Language::English); // the notes the tests look for are the English ones
     ImportResult result;
     std::string text, error;
     TextEncoding encoding;

@@ -83,6 +83,18 @@ TEST_F(StudioWindowTest, EditsReachTheDocumentTheListsAndTheTitleBar) {
     EXPECT_EQ(Cell(kQuestionList, 0, 3), "m\xC3\xA9sange / -");
 }
 
+TEST_F(StudioWindowTest, TabGoesThroughTheFieldsInTheirOrder) {
+    RunStudioCommand(Window(), kCommandAdd);
+    const int order[] = {kTitleEdit,       kAuthorEdit,   kExplanationEdit, kKindCombo,    kAnswersCombo,
+                         kRevealModeCombo, kColourButton, kScoresEdit,      kQuestionList, kCommandAdd};
+    SetFocus(GetDlgItem(Window(), order[0]));
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) {
+        MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {}};
+        IsDialogMessageW(Window(), &tab);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i]) << "after " << order[i - 1];
+    }
+}
+
 TEST_F(StudioWindowTest, FieldsHoldAtMostWhatThePlayerHolds) {
     const struct {
         int id;
@@ -233,6 +245,19 @@ TEST_F(StudioWindowTest, BadFilesGiveAFrenchMessageAndLoseNothing) {
     EXPECT_NE(shownMessages[0].find("Rien n'est perdu"), std::string::npos) << shownMessages[0];
     EXPECT_TRUE(studioDocument->changed);
     EXPECT_EQ(Quiz().title, "Mon travail");
+
+    // A missing picture is told in the problems list, in French, by its name.
+    RunStudioCommand(Window(), kCommandAdd);
+    Type(kAnswer1Edit, "castor");
+    Type(kMediaEdit, "absente.png");
+    const StudioProblem* missing = nullptr;
+    for (const StudioProblem& problem : *studioProblems)
+        if (problem.field == StudioField::Picture) missing = &problem;
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(missing->error);
+    EXPECT_NE(missing->text.find("impossible de lire"), std::string::npos) << missing->text;
+    EXPECT_NE(missing->text.find("absente.png"), std::string::npos) << missing->text;
+    EXPECT_NE(missing->text.find("ce fichier n'existe pas"), std::string::npos) << missing->text;
 }
 
 TEST_F(StudioWindowTest, TriedAnswersGetThePlayersVerdictAndColour) {
@@ -299,6 +324,14 @@ TEST_F(StudioWindowTest, AProblemTakesTheAuthorToItsQuestionAndField) {
     EXPECT_EQ(studioDocument->selected, 2);
     EXPECT_EQ(GetFocus(), GetDlgItem(Window(), kAnswer1Edit));
     EXPECT_EQ(Text(kAnswer1Edit), tooLong);
+
+    // Enter on the problem does the same, through the dialog keys as the message loop hands it over.
+    SelectQuestion(Window(), 0);
+    SetFocus(problems);
+    MSG enter{problems, WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(Window(), &enter));
+    EXPECT_EQ(studioDocument->selected, 2);
+    EXPECT_EQ(GetFocus(), GetDlgItem(Window(), kAnswer1Edit));
 }
 
 TEST_F(StudioWindowTest, LayoutFollowsTheWindowAndKeepsAMinimumSize) {

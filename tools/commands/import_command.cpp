@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "tools/common/atomic_write.h"
+#include "tools/common/console.h"
+#include "tools/common/file_access.h"
+#include "tools/common/messages.h"
 #include "tools/common/file_bytes.h"
 #include "tools/import/csv_import.h"
 #include "tools/import/gift_import.h"
@@ -19,10 +22,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kUsage[] = "usage: jorvo-maker import FILE -o QUIZ.quiz [--force] [--split]\n";
+const char kArguments[] = "import FILE -o QUIZ.quiz [--force] [--split]";
 
 bool Fail(const std::string& message) {
-    std::fprintf(stderr, "jorvo-maker import: %s\n", message.c_str());
+    PrintLine(stderr, "jorvo-maker import: " + message);
     return false;
 }
 
@@ -34,7 +37,7 @@ std::string Lower(std::string text) {
 
 // The first bytes of a media file, enough to tell what it holds; empty when it cannot be read.
 MediaKind SniffFile(const fs::path& path) {
-    FILE* file = std::fopen(path.u8string().c_str(), "rb");
+    FILE* file = OpenFile(path.u8string(), "rb");
     if (!file) return MediaKind::Unknown;
     ByteVector head(65536);
     head.resize(std::fread(head.data(), 1, head.size(), file));
@@ -80,27 +83,26 @@ std::vector<std::string> OutputNames(const std::string& out, size_t count) {
 // Every source, or none when one of them may not be written.
 bool WriteSources(const std::string& in, const std::string& out, const std::vector<ImportedSource>& sources,
                   bool force) {
-    if (sources.empty()) return Fail("no question of " + in + " could be carried over: nothing was written");
+    if (sources.empty()) return Fail(Say(Msg::ImportNothing, {in}));
 
     const std::vector<std::string> names = OutputNames(out, sources.size());
     std::error_code same;
-    if (fs::equivalent(fs::u8path(in), fs::u8path(out), same))
-        return Fail(out + " is the file being imported");
+    if (fs::equivalent(fs::u8path(in), fs::u8path(out), same)) return Fail(Say(Msg::ImportSameFile, {out}));
     for (const std::string& name : names)
-        if (!force && fs::exists(fs::u8path(name)))
-            return Fail(name + " exists: nothing was written (--force writes over it)");
+        if (!force && IsRegularFile(name)) return Fail(Say(Msg::ImportExists, {name}));
     for (size_t i = 0; i < sources.size(); ++i) {
         if (!WriteFileAtomically(names[i], ByteVector(sources[i].text.begin(), sources[i].text.end())))
-            return Fail("cannot write " + names[i]);
-        std::printf("%s: %zu questions, from lines %d to %d\n", names[i].c_str(), sources[i].questions,
-                    sources[i].firstLine, sources[i].lastLine);
+            return Fail(Say(Msg::CannotWrite, {names[i]}));
+        PrintLine(stdout, Say(Msg::ImportWrote,
+                              {names[i], std::to_string(sources[i].questions),
+                               std::to_string(sources[i].firstLine), std::to_string(sources[i].lastLine)}));
     }
     return true;
 }
 
 bool Import(const std::string& in, const std::string& out, bool force, bool split) {
     ByteVector bytes;
-    if (!ReadFileBytes(in, &bytes)) return Fail("cannot read " + in);
+    if (!ReadFileBytes(in, &bytes)) return Fail(Say(Msg::CannotRead, {in}));
     std::string text, error;
     TextEncoding encoding;
     if (!DecodeImportedText(std::string(bytes.begin(), bytes.end()), &text, &encoding, &error))
@@ -110,23 +112,24 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
     const bool gift =
         extension == ".gift" || (extension != ".csv" && extension != ".tsv" && LooksLikeGift(text));
     ImportedQuiz quiz;
-    std::string format;
     if (gift) {
         ImportGift(text, &quiz);
-        format = "GIFT";
+        PrintLine(stdout, Say(Msg::ImportReadAsGift, {in, DescribeTextEncoding(encoding)}));
     } else {
         CsvLayout layout;
         ImportCsv(text, &quiz, &layout);
-        format = std::string("CSV, separator ") +
-                 (layout.separator == '\t' ? "tab" : "'" + std::string(1, layout.separator) + "'") +
-                 (layout.header ? ", header row" : ", no header row");
+        const std::string separator =
+            layout.separator == '\t' ? Say(Msg::ImportTab) : "'" + std::string(1, layout.separator) + "'";
+        PrintLine(stdout,
+                  Say(Msg::ImportReadAsCsv,
+                      {in, separator, Say(layout.header ? Msg::ImportHeaderRow : Msg::ImportNoHeaderRow),
+                       DescribeTextEncoding(encoding)}));
     }
-    std::printf("%s: %s, %s\n", in.c_str(), format.c_str(), DescribeTextEncoding(encoding));
     MoveMediaPaths(fs::u8path(in), fs::u8path(out), &quiz);
 
     ImportSettings settings;
     settings.title = fs::u8path(in).stem().u8string();
-    settings.heading = "Imported from " + fs::u8path(in).filename().u8string() + " by jorvo-maker import.";
+    settings.heading = Say(Msg::ImportHeading, {fs::u8path(in).filename().u8string()});
     settings.split = split;
     const fs::path sourceDir = fs::u8path(out).parent_path();
     settings.mediaKind = [&](const std::string& file) { return SniffFile(sourceDir / fs::u8path(file)); };
@@ -135,12 +138,11 @@ bool Import(const std::string& in, const std::string& out, bool force, bool spli
     const bool readable = BuildImportedSources(quiz, settings, &sources, &notes);
     std::stable_sort(notes.begin(), notes.end(),
                      [](const SourceMessage& a, const SourceMessage& b) { return a.line < b.line; });
-    const bool written = readable ? WriteSources(in, out, sources, force)
-                                  : Fail("a written source would not read back: nothing was written");
+    const bool written = readable ? WriteSources(in, out, sources, force) : Fail(Say(Msg::ImportUnreadable));
     std::fflush(stdout); // the notes come after what was written
     for (const SourceMessage& note : notes)
-        std::fprintf(stderr, "%s%s%s: %s\n", in.c_str(), note.line ? ":" : "",
-                     note.line ? std::to_string(note.line).c_str() : "", note.text.c_str());
+        PrintLine(stderr,
+                  in + (note.line ? ":" + std::to_string(note.line) : std::string()) + ": " + note.text);
     return written;
 }
 
@@ -159,9 +161,9 @@ int RunImportCommand(int argc, char** argv) {
         else if (in.empty() && argv[i][0] != '-')
             in = argv[i];
         else
-            return std::fprintf(stderr, "jorvo-maker import: unexpected argument '%s'\n%s", argv[i], kUsage),
-                   2;
+            return PrintLine(stderr, "jorvo-maker import: " + Say(Msg::ImportUnexpected, {argv[i]})),
+                   PrintLine(stderr, Say(Msg::UsageOf, {kArguments})), 2;
     }
-    if (in.empty() || out.empty()) return std::fprintf(stderr, "%s", kUsage), 2;
+    if (in.empty() || out.empty()) return PrintLine(stderr, Say(Msg::UsageOf, {kArguments})), 2;
     return Import(in, out, force, split) ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+#include "tools/common/messages.h"
 #include "tools/import/csv_import.h"
 
 #include "tools/common/cp1252.h"
@@ -7,8 +8,6 @@
 namespace {
 
 enum Column { kQuestion, kAnswer, kAnswer2, kReveal, kMedia, kReward, kColumns };
-
-const char* const kColumnNames[kColumns] = {"question", "answer", "answer 2", "reveal", "media", "reward"};
 
 // Header words, folded as CsvColumnNamed folds a cell, with the column each names.
 const struct {
@@ -62,13 +61,13 @@ void ReadHeader(const CsvRecord& header, int (&cellOf)[kColumns], ImportedQuiz* 
     for (size_t i = 0; i < header.cells.size(); ++i) {
         const std::string name = Trim(header.cells[i]);
         const int column = CsvColumnNamed(name);
-        const std::string which = "column " + std::to_string(i + 1) + " '" + name + "'";
+        const std::string number = std::to_string(i + 1);
         if (column < 0) {
-            if (!name.empty()) quiz->notes.push_back({header.line, which + " is not carried over"});
+            if (!name.empty())
+                quiz->notes.push_back({header.line, Say(Msg::ImportColumnLeftOut, {number, name})});
         } else if (cellOf[column] >= 0) {
-            quiz->notes.push_back({header.line, which + " is not carried over: column " +
-                                                    std::to_string(cellOf[column] + 1) +
-                                                    " already gives the " + kColumnNames[column]});
+            quiz->notes.push_back({header.line, Say(Msg::ImportColumnTwice,
+                                                    {number, name, std::to_string(cellOf[column] + 1)})});
         } else {
             cellOf[column] = static_cast<int>(i);
         }
@@ -109,8 +108,8 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
         first = 1;
         for (int column : {kQuestion, kAnswer})
             if (cellOf[column] < 0) {
-                quiz->notes.push_back({top.line, std::string("the header row names no ") +
-                                                     kColumnNames[column] + " column: nothing was imported"});
+                quiz->notes.push_back({top.line, Say(column == kQuestion ? Msg::ImportNoQuestionColumn
+                                                                         : Msg::ImportNoAnswerColumn)});
                 return;
             }
     }
@@ -138,10 +137,7 @@ void ImportCsv(const std::string& utf8, ImportedQuiz* quiz, CsvLayout* layout) {
         if (layout->header || extraNoted) continue;
         for (size_t i = used; i < record.cells.size(); ++i)
             if (!Trim(record.cells[i]).empty()) {
-                quiz->notes.push_back(
-                    {record.line, "column " + std::to_string(i + 1) +
-                                      " and those after it are not carried over: without a "
-                                      "header row the columns are question; answer; answer 2"});
+                quiz->notes.push_back({record.line, Say(Msg::ImportExtraColumns, {std::to_string(i + 1)})});
                 extraNoted = true;
                 break;
             }

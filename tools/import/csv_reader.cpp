@@ -1,3 +1,4 @@
+#include "tools/common/messages.h"
 #include "tools/import/csv_reader.h"
 
 #include <map>
@@ -42,9 +43,7 @@ void ReadRecords(const std::string& text, char separator, size_t most, std::vect
                     if (c == '\n' || (c == '\r' && (at == size || text[at] != '\n'))) ++line;
                     cell.push_back(c);
                 }
-                if (!closed && problems)
-                    problems->push_back({opened, "a quote opened here is never closed: the rest of the file "
-                                                 "was read as one cell"});
+                if (!closed && problems) problems->push_back({opened, Say(Msg::ImportQuoteOpen)});
             }
             // Unquoted text, or what follows a closing quote, runs to the separator or the line's end.
             while (at < size && text[at] != separator && text[at] != '\n' && text[at] != '\r')

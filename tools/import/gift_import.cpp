@@ -1,3 +1,4 @@
+#include "tools/common/messages.h"
 #include "tools/import/gift_import.h"
 
 #include <cctype>
@@ -151,17 +152,25 @@ std::string Upper(const std::string& text) {
     return out;
 }
 
-// What kind of question an answer block that is not a short answer's asks, or "" for a short answer.
-const char* OtherKind(const std::string& block) {
+// Whether an answer block asks something else than a short answer; *left says what, to the author.
+bool OtherKind(const std::string& block, Msg* left) {
     const std::string trimmed = Trim(block);
-    if (trimmed.empty()) return "essay";
-    if (trimmed[0] == '#') return "numerical";
     const std::string head = Upper(Trim(trimmed.substr(0, FindUnescaped(trimmed, "#", 0))));
-    if (head == "T" || head == "F" || head == "TRUE" || head == "FALSE") return "true/false";
-    if (FindUnescaped(trimmed, "~", 0) != std::string::npos) return "multiple-choice";
-    if (trimmed[0] != '=') return "unknown";
-    if (FindUnescaped(trimmed, "->", 0) != std::string::npos) return "matching";
-    return "";
+    if (trimmed.empty())
+        *left = Msg::ImportGiftEssay;
+    else if (trimmed[0] == '#')
+        *left = Msg::ImportGiftNumerical;
+    else if (head == "T" || head == "F" || head == "TRUE" || head == "FALSE")
+        *left = Msg::ImportGiftTrueFalse;
+    else if (FindUnescaped(trimmed, "~", 0) != std::string::npos)
+        *left = Msg::ImportGiftMultipleChoice;
+    else if (trimmed[0] != '=')
+        *left = Msg::ImportGiftUnknownBlock;
+    else if (FindUnescaped(trimmed, "->", 0) != std::string::npos)
+        *left = Msg::ImportGiftMatching;
+    else
+        return false;
+    return true;
 }
 
 // Every `=answer` of a short answer's block that starts at `offset` in the chunk.
@@ -187,10 +196,9 @@ void ReadAnswers(const Reader& r, const std::string& block, size_t offset, Impor
         at = next;
         if (text.empty()) continue;
         if (FindUnescaped(answer, "#", 0) != std::string::npos)
-            r.Note(where, "the feedback of the answer '" + text + "' is not carried over");
+            r.Note(where, Say(Msg::ImportGiftFeedback, {text}));
         if (!weight.empty() && std::strtod(weight.c_str(), nullptr) < 100) {
-            r.Note(where, "the answer '" + text + "' weighs " + weight +
-                              "%: an answer is right or wrong in the quiz, so it is not carried over");
+            r.Note(where, Say(Msg::ImportGiftWeight, {text, weight}));
             continue;
         }
         question->answer.push_back(text);
@@ -206,7 +214,7 @@ void ReadQuestion(const Chunk& chunk, ImportedQuiz* quiz) {
     if (text.compare(at, 2, "::") == 0) {
         const size_t end = FindUnescaped(text, "::", at + 2);
         if (end == std::string::npos) {
-            r.Note(at, "the question's title is never closed with '::': the question is not carried over");
+            r.Note(at, Say(Msg::ImportGiftTitleOpen));
             return;
         }
         title = CollapseSpaces(Unescape(text.substr(at + 2, end - at - 2)));
@@ -227,28 +235,23 @@ void ReadQuestion(const Chunk& chunk, ImportedQuiz* quiz) {
     const std::string name =
         "'" + Shorten(title.empty() ? CollapseSpaces(Unescape(text.substr(at, open - at))) : title) + "'";
     if (open == std::string::npos) {
-        r.Note(at, "the description " + name + " (a text without answers) is not carried over");
+        r.Note(at, Say(Msg::ImportGiftDescription, {name}));
         return;
     }
     const size_t close = FindUnescaped(text, "}", open + 1);
     if (close == std::string::npos) {
-        r.Note(open,
-               "the answers of " + name + " open with '{' but never close: the question is not carried over");
+        r.Note(open, Say(Msg::ImportGiftBlockOpen, {name}));
         return;
     }
     std::string block = text.substr(open + 1, close - open - 1);
     const size_t general = FindUnescaped(block, "####", 0);
     if (general != std::string::npos) {
-        r.Note(open + 1 + general, "the general feedback of " + name + " is not carried over");
+        r.Note(open + 1 + general, Say(Msg::ImportGiftGeneralFeedback, {name}));
         block.erase(general);
     }
-    const char* kind = OtherKind(block);
-    if (*kind) {
-        if (!std::strcmp(kind, "unknown"))
-            r.Note(open, "the answers of " + name +
-                             " start with neither '=' nor '~': the question is not carried over");
-        else
-            r.Note(open, "the " + std::string(kind) + " question " + name + " is not carried over");
+    Msg left;
+    if (OtherKind(block, &left)) {
+        r.Note(open, Say(left, {name}));
         return;
     }
     ImportedQuestion question;
@@ -260,7 +263,7 @@ void ReadQuestion(const Chunk& chunk, ImportedQuiz* quiz) {
         stripped = StripHtml(&before);
         stripped = StripHtml(&after) || stripped;
     }
-    if (stripped) r.Note(at, "the HTML formatting of " + name + " is not carried over");
+    if (stripped) r.Note(at, Say(Msg::ImportGiftHtml, {name}));
     before = CollapseSpaces(before);
     after = CollapseSpaces(after);
     // An answer block inside the text leaves a blank where it stood.
@@ -314,9 +317,7 @@ void ImportGift(const std::string& utf8, ImportedQuiz* quiz) {
     endChunk();
     std::set<std::string> distinct(categories.begin(), categories.end());
     if (distinct.size() == 1) quiz->title = categories[0];
-    if (distinct.size() > 1)
-        quiz->notes.push_back({categoryLine, "the file's categories are not carried over: their questions "
-                                             "make one quiz"});
+    if (distinct.size() > 1) quiz->notes.push_back({categoryLine, Say(Msg::ImportGiftCategories)});
     for (const Chunk& question : chunks)
         ReadQuestion(question, quiz);
 }

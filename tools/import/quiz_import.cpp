@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <map>
 
-#include "quizdata/extra_spellings.h"
 #include "tools/source/answer_text.h"
+#include "judging/text_ops.h"
+#include "quizdata/extra_spellings.h"
 #include "tools/common/cp1252.h"
+#include "tools/common/messages.h"
 #include "tools/source/quiz_source_writer.h"
 
 namespace {
@@ -48,12 +50,13 @@ std::string Trim(const std::string& text) {
 }
 
 // A text the player shows: on one line, in Windows-1252, without '|', within its length.
-std::string FitText(const Fitter& f, const std::string& what, const std::string& utf8, size_t limit) {
+std::string FitText(const Fitter& f, Msg field, const std::string& utf8, size_t limit) {
+    const std::string what = Say(field);
     std::string text;
     if (utf8.find_first_of("\r\n") == std::string::npos) {
         text = utf8;
     } else {
-        f.Note("the line breaks of the " + what + " became spaces");
+        f.Note(Say(Msg::ImportLineBreaks, {what}));
         // Each break, with the spaces around it, becomes one space.
         bool broken = false;
         for (char c : utf8) {
@@ -70,41 +73,58 @@ std::string FitText(const Fitter& f, const std::string& what, const std::string&
     }
     std::string lacking;
     text = ToCp1252(Trim(text), &lacking);
-    if (!lacking.empty())
-        f.Note("the " + what + " holds " + lacking + ", which the player cannot show: written '?'");
+    if (!lacking.empty()) f.Note(Say(Msg::ImportNotShown, {what, lacking}));
     if (text.find('|') != std::string::npos) {
-        f.Note("the " + what + " holds '|', which the player's data keeps for itself: written '/'");
+        f.Note(Say(Msg::ImportBarInText, {what}));
         std::replace(text.begin(), text.end(), '|', '/');
     }
     if (text.size() > limit) {
-        f.Note("the " + what + " is " + std::to_string(text.size()) + " characters long: cut to the " +
-               std::to_string(limit) + " the player shows");
+        f.Note(Say(Msg::ImportTextCut, {what, std::to_string(text.size()), std::to_string(limit)}));
         text = Trim(text.substr(0, limit));
     }
     return text;
 }
 
-// The spellings a player can type, in Windows-1252; the others are noted and left out.
+// The spellings a player can type, in Windows-1252, as many as a field keeps; the others are noted and
+// left out. Only the first spelling travels with the quiz's texts, which '|' separates.
 std::vector<std::string> FitSpellings(const Fitter& f, const std::vector<std::string>& spellings) {
-    std::vector<std::string> kept;
+    std::vector<std::string> kept, upper;
+    size_t total = 0;
     for (const std::string& spelling : spellings) {
         std::vector<std::string> changes;
         const std::string typed = Trim(KeyboardAnswer(spelling, &changes));
         for (const std::string& change : changes)
-            f.Note("the answer '" + spelling + "': " + change);
+            f.Note(Say(Msg::ImportAnswerChanged, {spelling, change}));
         std::string cp1252, problem;
         if (typed.empty()) continue;
-        if (!Utf8ToCp1252(typed, &cp1252, &problem))
-            f.Note("the answer '" + spelling + "' is not carried over: " + problem +
-                   ", which no player can type");
-        else if (cp1252.find('|') != std::string::npos)
-            f.Note("the answer '" + spelling + "' is not carried over: it holds '|', which an answer cannot");
-        else if (cp1252.size() > kLongestAnswer)
-            f.Note("the answer '" + spelling + "' is not carried over: it is " +
-                   std::to_string(cp1252.size()) + " characters long, and an answer field takes " +
-                   std::to_string(kLongestAnswer));
-        else if (std::find(kept.begin(), kept.end(), cp1252) == kept.end())
-            kept.push_back(cp1252);
+        if (!Utf8ToCp1252(typed, &cp1252, &problem)) {
+            f.Note(Say(Msg::ImportAnswerUntypable, {spelling, problem}));
+            continue;
+        }
+        if (kept.empty() && cp1252.find('|') != std::string::npos) {
+            f.Note(Say(Msg::ImportAnswerBar, {spelling}));
+            continue;
+        }
+        if (cp1252.size() > kLongestAnswer) {
+            f.Note(Say(Msg::ImportAnswerLong,
+                       {spelling, std::to_string(cp1252.size()), std::to_string(kLongestAnswer)}));
+            continue;
+        }
+        // The judge cannot tell apart spellings that differ in case only: one is enough.
+        std::string folded = cp1252;
+        UpperCase(&folded[0]);
+        if (std::find(upper.begin(), upper.end(), folded) != upper.end()) continue;
+        if (kept.size() == static_cast<size_t>(kMaxSpellings)) {
+            f.Note(Say(Msg::ImportTooManySpellings, {spelling, std::to_string(kMaxSpellings)}));
+            continue;
+        }
+        if (total + cp1252.size() > static_cast<size_t>(kMaxSpellingsLength)) {
+            f.Note(Say(Msg::ImportSpellingsTooLong, {spelling, std::to_string(kMaxSpellingsLength)}));
+            continue;
+        }
+        total += cp1252.size();
+        kept.push_back(cp1252);
+        upper.push_back(folded);
     }
     return kept;
 }
@@ -123,7 +143,7 @@ struct QuizShape {
     int revealMode = 0;
 };
 
-const char* const kMediaNames[] = {"", "picture", "sound", "film"};
+const Msg kMediaNames[] = {Msg::ImportAPicture, Msg::ImportAPicture, Msg::ImportASound, Msg::ImportAFilm};
 
 // A quiz with pictures, sounds or films when most questions name one, of the kind most of them are.
 QuizShape ChooseShape(const ImportedQuiz& quiz, const ImportSettings& settings) {
@@ -156,27 +176,23 @@ bool FitQuestion(const ImportedQuestion& q, const QuizShape& shape, const Import
                  std::vector<SourceMessage>* notes, FittedQuestion* out) {
     const Fitter f{notes, q.line};
     out->line = q.line;
-    out->content.questionText = FitText(f, "question", q.text, kLongestText);
+    out->content.questionText = FitText(f, Msg::ImportFieldQuestion, q.text, kLongestText);
     out->answer = FitSpellings(f, q.answer);
     if (out->answer.empty()) {
-        f.Note("the question '" + Trim(q.text) + "' is not carried over: it has no answer a player can type");
+        f.Note(Say(Msg::ImportNoAnswer, {Trim(q.text)}));
         return false;
     }
     if (shape.kind == 0) {
-        if (!q.answer2.empty())
-            f.Note("the second answer is not carried over: a text list has one answer per question");
-        if (!q.reveal.empty()) f.Note("the reveal text is not carried over: a text list shows none");
-        if (!q.media.empty())
-            f.Note("the file " + q.media +
-                   " is not carried over: most questions have none, so the quiz is a text list");
-        if (!q.reward.empty())
-            f.Note("the reward " + q.reward + " is not carried over: a text list shows no picture");
+        if (!q.answer2.empty()) f.Note(Say(Msg::ImportTextListAnswer2));
+        if (!q.reveal.empty()) f.Note(Say(Msg::ImportTextListReveal));
+        if (!q.media.empty()) f.Note(Say(Msg::ImportTextListMedia, {q.media}));
+        if (!q.reward.empty()) f.Note(Say(Msg::ImportTextListReward, {q.reward}));
         out->content.answer1 = out->answer[0];
+        out->content.extraSpellings1.assign(out->answer.begin() + 1, out->answer.end());
         return true;
     }
     if (q.media.empty()) {
-        f.Note(std::string("the question '") + Trim(q.text) + "' is not carried over: it has no " +
-               kMediaNames[shape.kind] + ", which every question of this quiz needs");
+        f.Note(Say(Msg::ImportNoMedia, {Trim(q.text), Say(kMediaNames[shape.kind])}));
         return false;
     }
     const MediaKind kind = settings.mediaKind ? settings.mediaKind(q.media) : MediaKind::Unknown;
@@ -184,58 +200,39 @@ bool FitQuestion(const ImportedQuestion& q, const QuizShape& shape, const Import
                              : shape.kind == 2 ? MediaKind::Sound
                                                : MediaKind::Film;
     if (kind != MediaKind::Unknown && kind != wanted) {
-        f.Note("the question with " + q.media + " is not carried over: it is " + DescribeMediaKind(kind) +
-               ", and this quiz's questions have " + DescribeMediaKind(wanted) + " each");
+        f.Note(Say(Msg::ImportWrongMedia, {q.media, Say(kMediaNames[shape.kind])}));
         return false;
     }
     out->media.picture = q.media;
     if (!q.reward.empty() && shape.kind != 1)
-        f.Note("the reward " + q.reward + " is not carried over: only a picture quiz shows reward pictures");
+        f.Note(Say(Msg::ImportRewardNotShown, {q.reward}));
     else
         out->media.reward = q.reward;
     if (shape.answers == 2) {
         out->answer2 = FitSpellings(f, q.answer2);
         if (out->answer2.empty()) out->answer2.push_back("-"); // a question with one answer field
     }
-    if (shape.revealMode >= 2) out->content.revealText = FitText(f, "reveal text", q.reveal, kLongestText);
+    if (shape.revealMode >= 2)
+        out->content.revealText = FitText(f, Msg::ImportFieldReveal, q.reveal, kLongestText);
     out->content.answer1 = out->answer[0];
-    if (shape.answers == 2) out->content.answer2 = out->answer2[0];
-    return true;
-}
-
-// The further spellings of a question's fields go into its source, as many as a field keeps (at most
-// kMaxSpellings, together kMaxSpellingsLength characters); the others are named.
-void AddSpellings(const FittedQuestion& question, QuestionContent* content,
-                  std::vector<SourceMessage>* notes) {
-    const std::vector<std::string>* given[2] = {&question.answer, &question.answer2};
-    std::vector<std::string>* kept[2] = {&content->extraSpellings1, &content->extraSpellings2};
-    for (int slot = 0; slot < 2; ++slot) {
-        kept[slot]->clear();
-        const std::vector<std::string>& spellings = *given[slot];
-        size_t total = spellings.empty() ? 0 : spellings[0].size();
-        for (size_t i = 1; i < spellings.size(); ++i) {
-            total += spellings[i].size();
-            if (i >= static_cast<size_t>(kMaxSpellings) || total > static_cast<size_t>(kMaxSpellingsLength))
-                notes->push_back({question.line, "the spelling '" + Cp1252ToUtf8(spellings[i]) +
-                                                     "' is not carried over: an answer keeps at most " +
-                                                     std::to_string(kMaxSpellings) + " spellings, " +
-                                                     std::to_string(kMaxSpellingsLength) +
-                                                     " characters together"});
-            else
-                kept[slot]->push_back(spellings[i]);
-        }
+    out->content.extraSpellings1.assign(out->answer.begin() + 1, out->answer.end());
+    if (shape.answers == 2) {
+        out->content.answer2 = out->answer2[0];
+        out->content.extraSpellings2.assign(out->answer2.begin() + 1, out->answer2.end());
     }
+    return true;
 }
 
 // Messages the source reader gives on a written source, with the imported line of their question.
 void AddReaderMessages(const std::vector<SourceMessage>& messages, const QuizSource& read,
-                       const std::vector<FittedQuestion>& questions, size_t first, const char* kind,
+                       const std::vector<FittedQuestion>& questions, size_t first, bool errors,
                        std::vector<SourceMessage>* notes) {
     for (const SourceMessage& m : messages) {
         int line = 0;
         for (size_t i = 0; i < read.media.size() && first + i < questions.size(); ++i)
             if (m.line >= read.media[i].line) line = questions[first + i].line;
-        notes->push_back({line, std::string(kind) + (line ? "" : "in the written source, ") + m.text});
+        const std::string text = line ? m.text : Say(Msg::ImportInWrittenSource, {m.text});
+        notes->push_back({line, errors ? Say(Msg::ImportSourceUnreadable, {text}) : text});
     }
 }
 
@@ -271,14 +268,12 @@ bool BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         parts = (questions.size() + kMostQuestions - 1) / kMostQuestions;
     } else if (questions.size() > kMostQuestions) {
         notes->push_back({questions[kMostQuestions].line,
-                          "the file gives " + std::to_string(questions.size()) +
-                              " questions and a quiz holds 96: the questions from this line on are not "
-                              "carried over (--split writes them all, into several quizzes)"});
+                          Say(Msg::ImportTooManyQuestions, {std::to_string(questions.size())})});
         questions.resize(kMostQuestions);
     }
     const Fitter titleFitter{notes, 0};
-    const std::string title =
-        FitText(titleFitter, "title", quiz.title.empty() ? settings.title : quiz.title, kLongestText);
+    const std::string title = FitText(titleFitter, Msg::ImportFieldTitle,
+                                      quiz.title.empty() ? settings.title : quiz.title, kLongestText);
     // Parts as even as they can be: 100 questions make two quizzes of 50, not 96 and 4.
     size_t first = 0;
     for (size_t part = 0; part < parts; ++part) {
@@ -294,7 +289,6 @@ bool BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         }
         for (size_t i = first; i < first + count; ++i) {
             source.content.questions.push_back(questions[i].content);
-            AddSpellings(questions[i], &source.content.questions.back(), notes);
             source.media.push_back(questions[i].media);
         }
         std::vector<std::string> written;
@@ -306,8 +300,8 @@ bool BuildImportedSources(const ImportedQuiz& quiz, const ImportSettings& settin
         QuizSource read;
         std::vector<SourceMessage> errors, warnings;
         ParseQuizSource(out.text, &read, &errors, &warnings);
-        AddReaderMessages(errors, read, questions, first, "the quiz source cannot be read: ", notes);
-        AddReaderMessages(warnings, read, questions, first, "", notes);
+        AddReaderMessages(errors, read, questions, first, true, notes);
+        AddReaderMessages(warnings, read, questions, first, false, notes);
         out.questions = count;
         out.firstLine = questions[first].line;
         out.lastLine = questions[first + count - 1].line;

@@ -1,3 +1,4 @@
+#include "tools/common/messages.h"
 #include "tools/import/text_decoding.h"
 
 #include <cstdint>
@@ -26,7 +27,7 @@ void AppendUtf8(std::string* out, uint32_t codePoint) {
 
 bool DecodeUtf16(const std::string& bytes, bool littleEndian, std::string* utf8, std::string* error) {
     if (bytes.size() % 2) {
-        *error = "the file is UTF-16 but has an odd number of bytes";
+        *error = Say(Msg::ImportOddUtf16);
         return false;
     }
     const auto unitAt = [&](size_t i) {
@@ -44,7 +45,7 @@ bool DecodeUtf16(const std::string& bytes, bool littleEndian, std::string* utf8,
             }
         }
         if (unit >= 0xD800 && unit <= 0xDFFF) {
-            *error = "the file is UTF-16 but holds a broken surrogate pair at byte " + std::to_string(i);
+            *error = Say(Msg::ImportBrokenUtf16, {std::to_string(i)});
             return false;
         }
         AppendUtf8(utf8, unit);
@@ -61,7 +62,7 @@ bool DecodeImportedText(const std::string& bytes, std::string* utf8, TextEncodin
         return DecodeUtf16(bytes, bytes[0] == '\xFF', utf8, error);
     }
     if (bytes.find('\0') != std::string::npos) {
-        *error = "the file holds NUL bytes: it is not a text file (or UTF-16 without its byte-order mark)";
+        *error = Say(Msg::ImportNulBytes);
         return false;
     }
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {

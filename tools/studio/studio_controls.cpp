@@ -11,7 +11,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct ControlDefinition {
     int id;
     const wchar_t* className;
     const char* text; // Windows-1252
@@ -29,7 +29,7 @@ constexpr DWORD kList = WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LV
 // An answer field holds every spelling of its answer, " | " between them.
 constexpr int kAnswerFieldLimit = kMaxSpellingsLength + 3 * (kMaxSpellings - 1);
 
-const ControlSpec kControls[] = {
+const ControlDefinition kControls[] = {
     {kTitleLabel, L"Static", "&Titre :", kLabel, 0},
     {kTitleEdit, L"Edit", "", kEdit, kTextSize - 1},
     {kAuthorLabel, L"Static", "A&uteur :", kLabel, 0},
@@ -123,6 +123,18 @@ void SetColumnWidth(HWND window, int id, int column, int width) {
     SendDlgItemMessageW(window, id, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width > 40 ? width : 40);
 }
 
+WNDPROC scoresEditProcedure = nullptr; // the multi-line edit's own procedure
+
+// The score codes' field takes Enter (a new code) but leaves Tab to the window, which moves on: a
+// multi-line edit would otherwise keep the keyboard.
+LRESULT CALLBACK ScoresField(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(scoresEditProcedure, edit, message, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+        return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    return result;
+}
+
 void Enable(HWND window, int id, bool enabled) {
     EnableWindow(GetDlgItem(window, id), enabled);
 }
@@ -131,17 +143,19 @@ void Enable(HWND window, int id, bool enabled) {
 
 void CreateStudioControls(HWND window) {
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlDefinition& entry : kControls) {
         // Fields and lists sunk into the window, as the system's own dialogs draw them.
-        const bool sunk = (spec.style & WS_BORDER) && spec.id != kColourSample && spec.id != kThumbnail;
-        const DWORD style = sunk ? spec.style & ~WS_BORDER : spec.style;
-        HWND control = CreateWindowExW(sunk ? WS_EX_CLIENTEDGE : 0, spec.className,
-                                       WideFrom1252(spec.text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                                       10, 10, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                       GetModuleHandleW(nullptr), nullptr);
+        const bool sunk = (entry.style & WS_BORDER) && entry.id != kColourSample && entry.id != kThumbnail;
+        const DWORD style = sunk ? entry.style & ~WS_BORDER : entry.style;
+        HWND control = CreateWindowExW(
+            sunk ? WS_EX_CLIENTEDGE : 0, entry.className, WideFrom1252(entry.text).c_str(),
+            WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (spec.limit) SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.limit), 0);
+        if (entry.limit) SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(entry.limit), 0);
     }
+    scoresEditProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        GetDlgItem(window, kScoresEdit), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ScoresField)));
     AddComboItems(window, kKindCombo, kKindNames, 4);
     static const char* const kAnswerCounts[] = {"1", "2"};
     AddComboItems(window, kAnswersCombo, kAnswerCounts, 2);

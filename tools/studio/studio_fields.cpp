@@ -108,6 +108,7 @@ void ShowSettings(HWND window) {
     SetControlText1252(window, kScoresEdit, scores);
     SendDlgItemMessageW(window, kScoresEdit, EM_SETSEL, 0, 0); // shown from the first code
     SendDlgItemMessageW(window, kScoresEdit, WM_VSCROLL, SB_TOP, 0);
+    RedrawWindow(GetDlgItem(window, kScoresEdit), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     ShowScoresNote(window);
     RefreshColourSample(window);
 }

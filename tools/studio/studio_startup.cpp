@@ -50,7 +50,7 @@ HWND OpenStudioWindow(HINSTANCE instance, const char* path, int showCommand) {
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     if (path && *path) OpenStudioFile(window, path);
-    SetFocus(GetDlgItem(window, kTitleEdit));
+    SetFocus(GetDlgItem(window, kQuestionList)); // the arrows then go through the questions
     return window;
 }
 

@@ -116,8 +116,20 @@ void FocusControl(HWND window, int id) {
     SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
+int SelectedRow(HWND list) {
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+// Enter, which the dialog keys turn into IDOK: on a problem, go to it; on a question, to its text.
+void OnEnter(HWND window) {
+    HWND focus = GetFocus();
+    if (focus == GetDlgItem(window, kProblemList)) GoToProblem(window, SelectedRow(focus));
+    if (focus == GetDlgItem(window, kQuestionList)) FocusControl(window, kQuestionTextEdit);
+}
+
 void OnCommand(HWND window, int id, int code) {
     switch (id) {
+    case IDOK: OnEnter(window); return;
     case kColourButton: ChooseQuizColour(window); return;
     case kMediaBrowse: BrowseMediaFile(window, kMediaEdit); return;
     case kRewardBrowse: BrowseMediaFile(window, kRewardEdit); return;
@@ -130,10 +142,6 @@ void OnCommand(HWND window, int id, int code) {
         else if (code == EN_CHANGE || code == CBN_SELCHANGE)
             TakeFieldEdit(window, id);
     }
-}
-
-int SelectedRow(HWND list) {
-    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 LRESULT OnQuestionListNotify(HWND window, const NMHDR* header) {
