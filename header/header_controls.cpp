@@ -1,5 +1,6 @@
 #include "header/header_controls.h"
 
+#include "header/header_ids.h"
 #include "shell/shell_helpers.h"
 #include "shell/shell_state.h"
 

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "header/header_controls.h"
+#include "header/header_ids.h"
 #include "header/save_answers.h"
 #include "questionpanel/panel_scroll.h"
 #include "shell/shell_state.h"
@@ -26,7 +27,7 @@ INT_PTR ColourStatic(HDC dc, HWND control) {
         SetTextColor(dc, kLinkColour);
         return reinterpret_cast<INT_PTR>(headerBrush);
     }
-    if (id >= 20 && id <= kHideBoxId) {
+    if (id >= kOnPanelColourFirstId && id <= kOnPanelColourLastId) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<INT_PTR>(headerBrush);
     }

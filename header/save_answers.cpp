@@ -4,6 +4,7 @@
 
 #include "header/answers_file.h"
 #include "questionpanel/panel_controls.h"
+#include "questionpanel/panel_ids.h"
 
 SaveWriteFileProc saveWriteFile = WriteFile;
 
@@ -46,26 +47,26 @@ void ReplaceFileContent(const char* name, const char* bytes, DWORD size) {
 void SaveAnswers(QuizDocument* document) {
     // Without the panel there are no fields: writing would replace the saved answers with empty lines.
     if (!document || !IsWindow(document->questionPanel)) return;
-    char modulePath[1024];
-    DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return; // a cut path would name the wrong file
     char name[MAX_PATH];
-    if (!AnswersFileName(modulePath, name, sizeof name)) return;
+    if (!ProgramAnswersFileName(name, sizeof name)) return;
 
     // The panel never builds more than 96 questions of at most two fields.
     const int fieldCount =
         Clamp(document->questionCount, 0, kMaxQuestions) * Clamp(document->answersPerQuestion, 0, 2);
+    // One block: every field's text, then the file's bytes built from them.
     HANDLE heap = GetProcessHeap();
-    char* bytes = static_cast<char*>(HeapAlloc(heap, 0, kMaxFields * kMaxLine));
-    if (!bytes) return;
-    DWORD size = 0;
-    for (int field = 1; field <= fieldCount; ++field) {
-        HWND edit = FindPanelControl(document->questionPanel, kAnswerFieldBase + field);
-        int textLength = edit ? GetWindowTextA(edit, bytes + size, kTextSize) : 0;
-        size += textLength > 0 ? textLength : 0;
-        bytes[size++] = '\r';
-        bytes[size++] = '\n';
+    char* texts = static_cast<char*>(HeapAlloc(heap, 0, kMaxFields * kTextSize + kMaxFields * kMaxLine));
+    if (!texts) return;
+    char* bytes = texts + kMaxFields * kTextSize;
+    const char* fieldTexts[kMaxFields];
+    for (int field = 0; field < fieldCount; ++field) {
+        char* text = texts + field * kTextSize;
+        HWND edit = FindPanelControl(document->questionPanel, kAnswerFieldBase + field + 1);
+        const int textLength = edit ? GetWindowTextA(edit, text, kTextSize) : 0;
+        text[textLength > 0 ? textLength : 0] = '\0';
+        fieldTexts[field] = text;
     }
-    ReplaceFileContent(name, bytes, size);
-    HeapFree(heap, 0, bytes);
+    const size_t size = AnswersFileBytes(fieldTexts, fieldCount, bytes, kMaxFields * kMaxLine);
+    ReplaceFileContent(name, bytes, static_cast<DWORD>(size));
+    HeapFree(heap, 0, texts);
 }

@@ -8,6 +8,7 @@
 #include "judging/verdict.h"
 #include "media/picture_loader.h"
 #include "media/picture_prefetch.h"
+#include "questionpanel/panel_ids.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "judging/score_line.h"
 
+#include "header/header_ids.h"
 #include "questionpanel/panel_controls.h"
 #include "questionpanel/panel_scroll.h"
 
@@ -45,8 +46,8 @@ void RefreshScore(QuizDocument* document, HWND panel) {
     if (header) {
         char line[32];
         wsprintfA(line, " %d / %d", score, questions);
-        SetDlgItemTextA(header, kScoreLineId, line);
-        SetDlgItemTextA(header, kScoreCodeId, score == 0 ? kNoScoreCode : document->scoreMessages[score - 1]);
+        SetDlgItemTextA(header, kScoreLabelId, line);
+        SetDlgItemTextA(header, kCodeFieldId, score == 0 ? kNoScoreCode : document->scoreMessages[score - 1]);
     }
 
     // With "Cacher" ticked, a question found by this verdict closes up at once.

@@ -5,10 +5,6 @@
 
 #include "quizdata/quiz_document.h"
 
-// Header panel controls written here.
-constexpr int kScoreLineId = 32;
-constexpr int kScoreCodeId = 30;
-
 // Counts the questions whose verdict labels in `panel` all read "BRAVO" (a missing label does not) and
 // writes " S / N" and the code of score S into the header panel (nothing when it has none).
 void RefreshScore(QuizDocument* document, HWND panel);

@@ -1,5 +1,5 @@
-// Pictures stored as resources: found, unscrambled, decoded by the system's picture loader and fitted
-// into a box. Only the fitted bitmap outlives a call.
+// Pictures stored as resources: found, unscrambled, decoded by the system's picture loader (PNG raw data
+// by the PNG decoder) and fitted into a box. Only the fitted bitmap outlives a call.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "media/bitmap_fit.h"
 #include "media/picture_loader.h"
 #include "media/picture_size.h"
 #include "media/png_picture.h"
@@ -57,7 +58,9 @@ HBITMAP CopyPictureFromStream(IStream* stream, DWORD size) {
     return copy;
 }
 
-HBITMAP DecodePicture(const void* data, DWORD size, bool nibbleSwapped) {
+} // namespace
+
+HBITMAP PictureFromMemory(const void* data, DWORD size, bool nibbleSwapped) {
     if (!data || size == 0 || size > static_cast<DWORD>(INT32_MAX)) return nullptr;
 
     // RPC_E_CHANGED_MODE leaves COM usable in the thread's own apartment but must not be balanced.
@@ -78,63 +81,6 @@ HBITMAP DecodePicture(const void* data, DWORD size, bool nibbleSwapped) {
     return bitmap;
 }
 
-SIZE FittedSize(LONG width, LONG height, int boxWidth, int boxHeight) {
-    int32_t fittedWidth, fittedHeight;
-    FitPictureInBox(width, height, boxWidth, boxHeight, &fittedWidth, &fittedHeight);
-    return SIZE{fittedWidth, fittedHeight};
-}
-
-HBITMAP StretchIntoNewBitmap(HBITMAP source, LONG width, LONG height, SIZE fitted) {
-    HDC screen = GetDC(nullptr);
-    if (!screen) return nullptr;
-    HBITMAP result = nullptr;
-    HDC sourceDc = CreateCompatibleDC(screen);
-    HDC targetDc = CreateCompatibleDC(screen);
-    if (sourceDc && targetDc) {
-        result = CreateCompatibleBitmap(screen, fitted.cx, fitted.cy);
-        if (result) {
-            HGDIOBJ oldSource = SelectObject(sourceDc, source);
-            HGDIOBJ oldTarget = SelectObject(targetDc, result);
-            bool drawn = false;
-            if (oldSource && oldTarget) {
-                SetStretchBltMode(targetDc, HALFTONE);
-                SetBrushOrgEx(targetDc, 0, 0, nullptr); // required after choosing HALFTONE
-                drawn = StretchBlt(targetDc, 0, 0, fitted.cx, fitted.cy, sourceDc, 0, 0, width, height,
-                                   SRCCOPY) != FALSE;
-            }
-            if (oldSource) SelectObject(sourceDc, oldSource);
-            if (oldTarget) SelectObject(targetDc, oldTarget);
-            if (!drawn) {
-                DeleteObject(result);
-                result = nullptr;
-            }
-        }
-    }
-    if (targetDc) DeleteDC(targetDc);
-    if (sourceDc) DeleteDC(sourceDc);
-    ReleaseDC(nullptr, screen);
-    return result;
-}
-
-} // namespace
-
-HBITMAP FitBitmapToBox(HBITMAP bitmap, int boxWidth, int boxHeight) {
-    if (!bitmap) return nullptr;
-    BITMAP info;
-    if (GetObjectA(bitmap, sizeof info, &info) != sizeof info)
-        return nullptr; // not a bitmap: nothing of ours to consume
-    HBITMAP fitted = nullptr;
-    if (info.bmWidth > 0 && info.bmHeight > 0 && boxWidth > 0 && boxHeight > 0)
-        fitted = StretchIntoNewBitmap(bitmap, info.bmWidth, info.bmHeight,
-                                      FittedSize(info.bmWidth, info.bmHeight, boxWidth, boxHeight));
-    DeleteObject(bitmap); // consumed on every path, as the callers expect
-    return fitted;
-}
-
-HBITMAP PictureFromMemory(const void* data, DWORD size) {
-    return DecodePicture(data, size, false);
-}
-
 HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight) {
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
@@ -142,7 +88,7 @@ HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxW
 
     const void* data = LockResource(loaded);
     const DWORD size = SizeofResource(module, found);
-    HBITMAP decoded = DecodePicture(data, size, id > kLastPlainPictureId);
+    HBITMAP decoded = PictureFromMemory(data, size, id > kLastPlainPictureId);
     FreeResource(loaded);
     return FitBitmapToBox(decoded, boxWidth, boxHeight);
 }

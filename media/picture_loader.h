@@ -13,11 +13,9 @@ HBITMAP LoadPictureResource(HINSTANCE module, int id, const char* type, int boxW
 bool PictureResourceFittedSize(HINSTANCE module, int id, const char* type, int boxWidth, int boxHeight,
                                SIZE* fitted);
 
-// A JPEG, GIF or BMP file in memory, decoded by the system's picture loader, at its own size.
-HBITMAP PictureFromMemory(const void* data, DWORD size);
-
-// New screen-compatible bitmap scaled (halftone) until one side touches the box; consumes `bitmap`.
-HBITMAP FitBitmapToBox(HBITMAP bitmap, int boxWidth, int boxHeight);
+// A JPEG, GIF or BMP file in memory, decoded by the system's picture loader, at its own size; with
+// `nibbleSwapped` (reward pictures) the two halves of every byte are exchanged back first.
+HBITMAP PictureFromMemory(const void* data, DWORD size, bool nibbleSwapped);
 
 // Hands `bitmap` to a picture frame (a bitmap static control). The frame gives back the picture it held,
 // which is deleted; a frame that did not keep `bitmap` (missing, not a bitmap control, or holding a copy

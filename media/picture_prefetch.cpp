@@ -5,12 +5,14 @@
 #include <cstring>
 
 #include "media/picture_loader.h"
+#include "quizdata/quiz_document.h"
 #include "quizdata/user_message.h"
 
 namespace {
 
 // The panel asks for at most one picture and one reward per question.
-constexpr int kMaxQueued = 2 * 96;
+constexpr int kPicturesPerQuestion = 2;
+constexpr int kMaxQueued = kPicturesPerQuestion * kMaxQuestions;
 
 // What decoding a picture would have shown; a decode shows one message at most.
 struct KeptMessage {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "media/picture_loader.h"
+#include "media/bitmap_fit.h"
 #include "media/png_picture.h"
 #include "media/png/png_unfilter.h"
 #include "quizdata/user_message.h"

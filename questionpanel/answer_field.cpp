@@ -4,6 +4,7 @@
 #include "judging/answer_judge.h"
 #include "questionpanel/panel_controls.h"
 #include "judging/verdict.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/scroll_codes.h"
 #include "shell/shell_state.h"

@@ -2,6 +2,7 @@
 
 #include "questionpanel/panel_controls.h"
 #include "media/media_host.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 

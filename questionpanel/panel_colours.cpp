@@ -4,6 +4,7 @@
 
 #include "questionpanel/panel_controls.h"
 #include "judging/verdict.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 
@@ -29,7 +30,7 @@ INT_PTR VerdictColour(const QuizDocument* document, HDC dc, HWND label) {
     if (std::strcmp(verdict, kVerdictAnagram) == 0)
         brush = document->anagramBrush;
     else if (std::strcmp(verdict, kVerdictRight) == 0)
-        brush = rightBrush;
+        brush = rightAnswerBrush;
     else if (std::strcmp(verdict, kVerdictWrong) == 0)
         brush = document->wrongBrush;
     else if (std::strcmp(verdict, kVerdictEmpty) == 0)

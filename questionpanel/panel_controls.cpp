@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "judging/verdict.h"
+#include "questionpanel/panel_ids.h"
 
 namespace {
 

@@ -1,17 +1,12 @@
-// What the judge and the score line read from the question panel: controls found by id, their texts.
+// The question panel's control registry: its controls found by id (their handles kept once found),
+// shown or hidden, and their texts read, for the panel itself, the judge, the score line and the save.
 #pragma once
 
 #include <windows.h>
 
 #include "judging/field_judging.h" // the document's counts as the panel holds them
+#include "questionpanel/panel_ids.h"
 #include "quizdata/quiz_document.h"
-
-// Control ids of the question panel (n the field number from 1, q the question number from 1).
-constexpr int kAnswerFieldBase = 4000;    // + n: answer field
-constexpr int kVerdictLabelBase = 5000;   // + n: verdict label
-constexpr int kRevealLabelBase = 8000;    // + q: reveal label
-constexpr int kPictureFrameBase = 9900;   // + q: picture frame
-constexpr int kRewardPictureBase = 10400; // + q: the reward picture's "IMG" resource
 
 // Verdict labels are read back with a limit of 255 bytes, answer fields with the full 260.
 constexpr int kVerdictReadLimit = 255;

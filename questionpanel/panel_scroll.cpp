@@ -1,13 +1,14 @@
 #include "questionpanel/panel_scroll.h"
 
+#include "header/header_ids.h"
 #include "questionpanel/panel_controls.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 #include "questionpanel/scroll_codes.h"
 
 namespace {
 
-constexpr int kHideBoxId = 33;         // "Cacher" in the header panel
 constexpr int kRevealLabelHeight = 65; // a closed row also gives up the reveal labels under it
 constexpr int kLineStep = 350;         // one click on the vertical bar's arrow
 constexpr int kWheelStep = 50;         // one wheel notch

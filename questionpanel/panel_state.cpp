@@ -1,6 +1,6 @@
 #include "questionpanel/panel_state.h"
 
-HBRUSH rightBrush = nullptr;
+HBRUSH rightAnswerBrush = nullptr;
 WNDPROC baseEditProc = nullptr;
 MediaSlot mediaSlots[kMaxQuestions + 1] = {};
 int currentMedia = 0;

@@ -12,6 +12,7 @@
 #include "media/picture_prefetch.h"
 #include "media/picture_size.h"
 #include "questionpanel/answer_field.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_scroll.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/restored_answers.h"
@@ -328,7 +329,7 @@ bool BuildGridBlock(Build* build, int n) {
 } // namespace
 
 void BuildQuestionBlocks(QuizDocument* document, HWND panel) {
-    if (!rightBrush) rightBrush = CreateSolidBrush(RGB(0, 255, 0));
+    if (!rightAnswerBrush) rightAnswerBrush = CreateSolidBrush(RGB(0, 255, 0));
     if (!document) return;
     document->contentWidth = 0;
     document->contentHeight = 0;

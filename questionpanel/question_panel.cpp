@@ -3,6 +3,7 @@
 #include "questionpanel/panel_controls.h"
 #include "questionpanel/media_buttons.h"
 #include "questionpanel/panel_colours.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_scroll.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
@@ -26,8 +27,8 @@ void DeleteFramePictures(HWND panel) {
 void OnDestroy(HWND panel) {
     ReleasePanelMedia();
     DeleteFramePictures(panel);
-    if (rightBrush) DeleteObject(rightBrush);
-    rightBrush = nullptr;
+    if (rightAnswerBrush) DeleteObject(rightAnswerBrush);
+    rightAnswerBrush = nullptr;
 }
 
 } // namespace

@@ -4,11 +4,8 @@
 
 void OpenSavedAnswers(SavedAnswers* saved) {
     *saved = SavedAnswers{INVALID_HANDLE_VALUE, nullptr, nullptr, 0};
-    char modulePath[1024];
-    const DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return; // a cut path would name the wrong file
     char name[MAX_PATH];
-    if (!AnswersFileName(modulePath, name, sizeof name)) return;
+    if (!ProgramAnswersFileName(name, sizeof name)) return;
 
     // The bare name: the file lives in the current directory, where the save writes it.
     saved->file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

@@ -8,22 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "header/header_ids.h"
+#include "questionpanel/panel_ids.h"
 #include "shell_test_support.h"
 
 namespace {
-
-enum Ids {
-    kCode = 30,
-    kSave = 27,
-    kScore = 32,
-    kHide = 33,
-    kField = 4000,
-    kVerdict = 5000,
-    kPlay = 6000,
-    kStop = 7000,
-    kReveal = 8000,
-    kFrame = 9900
-};
 
 RECT ScreenRect(HWND parent, int id) {
     RECT rect{};
@@ -89,7 +78,7 @@ class Player {
     }
     // Clicks into answer field `field`, which then takes the focus; answers that field.
     HWND Click(int field) {
-        HWND edit = GetDlgItem(panel, kField + field);
+        HWND edit = GetDlgItem(panel, kAnswerFieldBase + field);
         PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         PostMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
         return edit;
@@ -128,7 +117,7 @@ class Player {
 
 // What the centre of picture frame q shows: 'R' the reward's blue, 'P' the question picture's red.
 char FrameColour(HWND panel, int q) {
-    RECT frame = ScreenRect(panel, kFrame + q), view{};
+    RECT frame = ScreenRect(panel, kPictureFrameBase + q), view{};
     GetWindowRect(panel, &view);
     const POINT centre{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
     if (!PtInRect(&view, centre)) return 'o'; // scrolled out of view
@@ -164,7 +153,7 @@ std::string FrameColours(HWND window, HWND panel, const char* expected) {
 std::string Reveals(HWND panel, int questions) {
     std::string seen;
     for (int q = 1; q <= questions; ++q) {
-        HWND label = GetDlgItem(panel, kReveal + q);
+        HWND label = GetDlgItem(panel, kRevealLabelBase + q);
         seen += !label ? '-' : IsWindowVisible(label) ? 'S' : 'H';
     }
     return seen;
@@ -218,7 +207,7 @@ const QuizCase kQuizCases[] = {
      " 2 / 4",
      "Voyageur",
      'T',
-     kField + 2,
+     kAnswerFieldBase + 2,
      false,
      "----",
      "----",
@@ -239,7 +228,7 @@ const QuizCase kQuizCases[] = {
      " 2 / 4",
      "Deux",
      'P',
-     kField + 2,
+     kAnswerFieldBase + 2,
      true,
      "SSHH",
      "SSHH",
@@ -262,24 +251,26 @@ const QuizCase kQuizCases[] = {
      " 1 / 4",
      "Un",
      'P',
-     kField + 2,
+     kAnswerFieldBase + 2,
      true,
      "SHHH",
      "SHHH",
      "Premier trouv\xe9|Deuxi\xe8me trouv\xe9|Troisi\xe8me trouv\xe9|Quatri\xe8me trouv\xe9",
      "RPPP",
      "RPPP"},
-    {REVEAL_CASE("reveal-0", 'P', kField + 2, true), "----", "----", nullptr, "PPPP", "PPPP"},
-    {REVEAL_CASE("reveal-1", 'P', kField + 2, true), "----", "----", nullptr, "RRRR", "RRRP"},
-    {REVEAL_CASE("reveal-2", 'A', kPlay + 1, false), "SSSH", "SSSH", kRevealLabels, nullptr, nullptr},
-    {REVEAL_CASE("reveal-3", 'P', kField + 2, true), "SSSH", "SSSH", kRevealLabels, "RRRR", "RRRP"},
+    {REVEAL_CASE("reveal-0", 'P', kAnswerFieldBase + 2, true), "----", "----", nullptr, "PPPP", "PPPP"},
+    {REVEAL_CASE("reveal-1", 'P', kAnswerFieldBase + 2, true), "----", "----", nullptr, "RRRR", "RRRP"},
+    {REVEAL_CASE("reveal-2", 'A', kPlayButtonBase + 1, false), "SSSH", "SSSH", kRevealLabels, nullptr,
+     nullptr},
+    {REVEAL_CASE("reveal-3", 'P', kAnswerFieldBase + 2, true), "SSSH", "SSSH", kRevealLabels, "RRRR", "RRRP"},
     // Every label once all are found; a later wrong answer hides its own; a restart finds one wrong.
-    {REVEAL_CASE("reveal-4", 'V', kPlay + 1, true), "SSSH", "HHHH", kRevealLabels, nullptr, nullptr},
+    {REVEAL_CASE("reveal-4", 'V', kPlayButtonBase + 1, true), "SSSH", "HHHH", kRevealLabels, nullptr,
+     nullptr},
     // The word counts, shown from the start whatever is typed.
-    {REVEAL_CASE("reveal-5", 'P', kField + 2, true), "SSSS", "SSSS", "en 1 mot|en 2 mots|en 4 mots|en 1 mot",
-     "PPPP", "PPPP"},
+    {REVEAL_CASE("reveal-5", 'P', kAnswerFieldBase + 2, true), "SSSS", "SSSS",
+     "en 1 mot|en 2 mots|en 4 mots|en 1 mot", "PPPP", "PPPP"},
     // Reveal texts are not packed in this mode: only the labels hiding matters.
-    {REVEAL_CASE("reveal-6", 'P', kField + 2, true), "HHHH", "HHHH", nullptr, "PPPP", "PPPP"},
+    {REVEAL_CASE("reveal-6", 'P', kAnswerFieldBase + 2, true), "HHHH", "HHHH", nullptr, "PPPP", "PPPP"},
 };
 
 std::string Lines(const std::vector<std::string>& texts) {
@@ -302,30 +293,32 @@ std::vector<std::string> Split(const char* joined) {
 // What a player shows of the quiz's state: every field's text and verdict, the score line and code.
 void ExpectState(const Player& player, const QuizCase& c) {
     for (size_t k = 1; k <= c.texts.size(); ++k) {
-        EXPECT_EQ(ControlText(player.panel, kField + int(k)), c.texts[k - 1]) << "field " << k;
+        EXPECT_EQ(ControlText(player.panel, kAnswerFieldBase + int(k)), c.texts[k - 1]) << "field " << k;
         // A second answer given as "-" is neither shown nor asked for.
-        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kField + int(k))) == FALSE, c.texts[k - 1] == "-");
-        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kVerdict + int(k))) == FALSE,
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kAnswerFieldBase + int(k))) == FALSE,
+                  c.texts[k - 1] == "-");
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kVerdictLabelBase + int(k))) == FALSE,
                   c.texts[k - 1] == "-");
         EXPECT_TRUE(PumpMessagesUntil([&] {
-            return ControlText(player.panel, kVerdict + int(k)) == c.verdicts[k - 1];
+            return ControlText(player.panel, kVerdictLabelBase + int(k)) == c.verdicts[k - 1];
         })) << "verdict "
-            << k << " reads " << ControlText(player.panel, kVerdict + int(k));
+            << k << " reads " << ControlText(player.panel, kVerdictLabelBase + int(k));
     }
-    EXPECT_EQ(GetDlgItem(player.panel, kField + int(c.texts.size()) + 1), nullptr) << "one field too many";
-    EXPECT_EQ(ControlText(player.header, kScore), c.score);
-    EXPECT_EQ(ControlText(player.header, kCode), c.code);
+    EXPECT_EQ(GetDlgItem(player.panel, kAnswerFieldBase + int(c.texts.size()) + 1), nullptr)
+        << "one field too many";
+    EXPECT_EQ(ControlText(player.header, kScoreLabelId), c.score);
+    EXPECT_EQ(ControlText(player.header, kCodeFieldId), c.code);
 }
 
 // The media part of every block: a frame for pictures, a host window and play and stop buttons for sounds
 // and films (never pressed: Wine's media player crashes in play), nothing for a text list.
 void ExpectMediaParts(HWND panel, const QuizCase& c) {
     for (int q = 1; q <= c.questions; ++q) {
-        HWND host = GetDlgItem(panel, kFrame + q);
+        HWND host = GetDlgItem(panel, kPictureFrameBase + q);
         const bool media = c.media == 'A' || c.media == 'V';
         EXPECT_EQ(host != nullptr, c.media != 'T') << q;
-        EXPECT_EQ(GetDlgItem(panel, kPlay + q) != nullptr, media) << q;
-        EXPECT_EQ(GetDlgItem(panel, kStop + q) != nullptr, media) << q;
+        EXPECT_EQ(GetDlgItem(panel, kPlayButtonBase + q) != nullptr, media) << q;
+        EXPECT_EQ(GetDlgItem(panel, kStopButtonBase + q) != nullptr, media) << q;
         RECT rect{};
         GetWindowRect(host, &rect);
         if (media) {
@@ -340,7 +333,7 @@ void ExpectRevealsAndFrames(const Player& player, const QuizCase& c, const char*
     if (c.labels) {
         const std::vector<std::string> labels = Split(c.labels);
         for (int q = 1; q <= c.questions; ++q)
-            EXPECT_EQ(ControlText(player.panel, kReveal + q), labels[q - 1]) << q;
+            EXPECT_EQ(ControlText(player.panel, kRevealLabelBase + q), labels[q - 1]) << q;
     }
     if (frames) {
         EXPECT_EQ(FrameColours(player.window, player.panel, frames), frames);
@@ -350,12 +343,12 @@ void ExpectRevealsAndFrames(const Player& player, const QuizCase& c, const char*
 // Scrolls the panel to its bottom and back, then tabs from the first field to the last, which must end
 // wholly in view; tabbing from field 1 first reaches the control the case names.
 void ExpectScrollAndTab(Player& player, const QuizCase& c) {
-    const RECT first = ScreenRect(player.panel, kField + 1);
+    const RECT first = ScreenRect(player.panel, kAnswerFieldBase + 1);
     SendMessageA(player.panel, WM_VSCROLL, SB_BOTTOM, 0);
-    const RECT bottom = ScreenRect(player.panel, kField + 1);
+    const RECT bottom = ScreenRect(player.panel, kAnswerFieldBase + 1);
     EXPECT_EQ(bottom.top < first.top, c.scrolls) << "first field's top " << first.top << " -> " << bottom.top;
     SendMessageA(player.panel, WM_VSCROLL, SB_TOP, 0);
-    EXPECT_EQ(ScreenRect(player.panel, kField + 1).top, first.top);
+    EXPECT_EQ(ScreenRect(player.panel, kAnswerFieldBase + 1).top, first.top);
 
     HWND one = player.Click(1);
     ASSERT_TRUE(PumpMessagesUntil([&] { return player.Focus() == one; })) << "a click focuses the field";
@@ -363,7 +356,7 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
         // A wheel notch is 50 pixels; Page Down in a field pages the panel and leaves the focus there.
         auto movedBy = [&](int pixels) {
             return PumpMessagesUntil(
-                [&] { return first.top - ScreenRect(player.panel, kField + 1).top == pixels; });
+                [&] { return first.top - ScreenRect(player.panel, kAnswerFieldBase + 1).top == pixels; });
         };
         PostMessageA(player.panel, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
         EXPECT_TRUE(movedBy(50)) << "wheel down";
@@ -372,7 +365,7 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
         PostKey(one, VK_NEXT, false);
         PostKey(one, VK_NEXT, true);
         EXPECT_TRUE(PumpMessagesUntil([&] {
-            return ScreenRect(player.panel, kField + 1).top < first.top - 50;
+            return ScreenRect(player.panel, kAnswerFieldBase + 1).top < first.top - 50;
         })) << "Page Down";
         EXPECT_EQ(player.Focus(), one);
         PostKey(one, VK_PRIOR, false);
@@ -380,7 +373,7 @@ void ExpectScrollAndTab(Player& player, const QuizCase& c) {
         EXPECT_TRUE(movedBy(0)) << "Page Up";
     }
     EXPECT_EQ(player.Tab(), c.afterFirstTab);
-    const int last = kField + int(c.texts.size());
+    const int last = kAnswerFieldBase + int(c.texts.size());
     for (int presses = 0; presses < 4 * int(c.texts.size()) && GetDlgCtrlID(player.Focus()) != last;
          ++presses)
         player.Tab();
@@ -431,8 +424,8 @@ TEST(QuizDriver, EachKindAndRevealModePlaysSavesClosesAndComesBackAfterARestart)
         {
             Player player(c.name, folder, true);
             ASSERT_TRUE(player.Open()) << "no main window with two panels";
-            EXPECT_EQ(ControlText(player.header, kScore), " 0 / 4");
-            EXPECT_EQ(GetDlgItem(player.header, kHide) != nullptr, c.media == 'P') << "the hide box";
+            EXPECT_EQ(ControlText(player.header, kScoreLabelId), " 0 / 4");
+            EXPECT_EQ(GetDlgItem(player.header, kHideBoxId) != nullptr, c.media == 'P') << "the hide box";
             ExpectMediaParts(player.panel, c);
             for (const Step& step : c.steps) {
                 if (!step.typed) {
@@ -441,10 +434,11 @@ TEST(QuizDriver, EachKindAndRevealModePlaysSavesClosesAndComesBackAfterARestart)
                 }
                 TypeAndEnter(player.panel, step.field, step.typed);
                 EXPECT_TRUE(PumpMessagesUntil([&] {
-                    return ControlText(player.panel, kVerdict + step.field) == step.verdict;
+                    return ControlText(player.panel, kVerdictLabelBase + step.field) == step.verdict;
                 })) << step.typed
-                    << " reads " << ControlText(player.panel, kVerdict + step.field);
-                EXPECT_EQ(ControlText(player.panel, kField + step.field), step.typed) << "Enter stays out";
+                    << " reads " << ControlText(player.panel, kVerdictLabelBase + step.field);
+                EXPECT_EQ(ControlText(player.panel, kAnswerFieldBase + step.field), step.typed)
+                    << "Enter stays out";
             }
             ExpectState(player, c);
             ExpectRevealsAndFrames(player, c, c.reveals, c.frames);
@@ -456,7 +450,7 @@ TEST(QuizDriver, EachKindAndRevealModePlaysSavesClosesAndComesBackAfterARestart)
             EXPECT_TRUE(player.WaitForAnswersFile(&saved)) << "F2 saves";
             EXPECT_EQ(saved, expectedFile);
             DeleteFileA(player.AnswersFile().c_str());
-            PostMessageA(player.header, WM_COMMAND, kSave, 0);
+            PostMessageA(player.header, WM_COMMAND, kSaveButtonId, 0);
             EXPECT_TRUE(player.WaitForAnswersFile(&saved)) << "Sauver saves";
             EXPECT_EQ(saved, expectedFile);
             DeleteFileA(player.AnswersFile().c_str());
@@ -479,8 +473,13 @@ TEST(QuizDriver, EachKindAndRevealModePlaysSavesClosesAndComesBackAfterARestart)
 // The controls of one picture block of the two-answer quiz: number, two fields, two verdicts, picture frame
 // and reveal label.
 std::vector<int> BlockControls(int q) {
-    return {2000 + q,         kField + 2 * q - 1, kField + 2 * q, kVerdict + 2 * q - 1,
-            kVerdict + 2 * q, kFrame + q,         kReveal + q};
+    return {2000 + q,
+            kAnswerFieldBase + 2 * q - 1,
+            kAnswerFieldBase + 2 * q,
+            kVerdictLabelBase + 2 * q - 1,
+            kVerdictLabelBase + 2 * q,
+            kPictureFrameBase + q,
+            kRevealLabelBase + q};
 }
 
 TEST(QuizDriver, HideBoxCollapsesFoundPicturesClosesUpAFullRowAndPutsEverythingBack) {
@@ -488,15 +487,15 @@ TEST(QuizDriver, HideBoxCollapsesFoundPicturesClosesUpAFullRowAndPutsEverythingB
     const int kRowHeight = 300, kRevealHeight = 65;
     Player player("pairs", "run-hide", true);
     ASSERT_TRUE(player.Open());
-    HWND box = GetDlgItem(player.header, kHide);
+    HWND box = GetDlgItem(player.header, kHideBoxId);
     ASSERT_NE(box, nullptr);
     for (const Step& step : std::vector<Step>{{1, "France", "BRAVO"},
                                               {2, "Paris", "BRAVO"},
                                               {3, "Italie", "BRAVO"},
                                               {5, "Espagne", "BRAVO"}}) {
         TypeAndEnter(player.panel, step.field, step.typed);
-        EXPECT_TRUE(
-            PumpMessagesUntil([&] { return ControlText(player.panel, kVerdict + step.field) == "BRAVO"; }));
+        EXPECT_TRUE(PumpMessagesUntil(
+            [&] { return ControlText(player.panel, kVerdictLabelBase + step.field) == "BRAVO"; }));
     }
     std::vector<std::vector<RECT>> before(5);
     for (int q = 1; q <= 4; ++q)
@@ -524,8 +523,8 @@ TEST(QuizDriver, HideBoxCollapsesFoundPicturesClosesUpAFullRowAndPutsEverythingB
     EXPECT_EQ(liftedBy(3), still) << "question 3 is not found yet";
     EXPECT_EQ(liftedBy(4), still);
     for (int q = 1; q <= 2; ++q) {
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(player.panel, kFrame + q))) << q;
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(player.panel, kReveal + q))) << q;
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(player.panel, kPictureFrameBase + q))) << q;
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(player.panel, kRevealLabelBase + q))) << q;
     }
 
     // Finding question 3 with the box ticked collapses it, and its full row closes up over the next.
@@ -533,15 +532,15 @@ TEST(QuizDriver, HideBoxCollapsesFoundPicturesClosesUpAFullRowAndPutsEverythingB
     EXPECT_TRUE(PumpMessagesUntil([&] { return liftedBy(4) == closedUp; }));
     EXPECT_EQ(liftedBy(3), collapsed);
     EXPECT_EQ(liftedBy(1), collapsed) << "a closed row stays where it was";
-    EXPECT_EQ(ControlText(player.header, kScore), " 3 / 4");
+    EXPECT_EQ(ControlText(player.header, kScoreLabelId), " 3 / 4");
 
     PostMessageA(box, BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpMessagesUntil([&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
     for (int q = 1; q <= 4; ++q) {
         EXPECT_TRUE(PumpMessagesUntil([&] { return liftedBy(q) == still; }))
             << "block " << q << " back in place";
-        EXPECT_TRUE(IsWindowVisible(GetDlgItem(player.panel, kFrame + q))) << q;
-        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kReveal + q)) != FALSE, q < 4) << q;
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(player.panel, kPictureFrameBase + q))) << q;
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(player.panel, kRevealLabelBase + q)) != FALSE, q < 4) << q;
     }
     EXPECT_EQ(player.CloseAndWait(), 0);
 }
@@ -606,15 +605,16 @@ TEST(QuizDriver, EachLoaderFailureShowsItsMessageThenTheWindowAndEndsWithZero) {
         EXPECT_EQ(std::string(title, GetWindowTextA(player.window, title, sizeof title)), c.title);
         EXPECT_EQ(TextOf(GetDlgItem(player.window, 8000)), c.footer);
         for (int k = 1; k <= c.fields; ++k)
-            EXPECT_EQ(ControlText(player.panel, kVerdict + k), "?") << k;
-        EXPECT_EQ(GetDlgItem(player.panel, kField + c.fields + 1), nullptr);
+            EXPECT_EQ(ControlText(player.panel, kVerdictLabelBase + k), "?") << k;
+        EXPECT_EQ(GetDlgItem(player.panel, kAnswerFieldBase + c.fields + 1), nullptr);
         std::string expectedFile = EmptyLines(c.fields);
         if (c.right) {
             TypeAndEnter(player.panel, c.fields, c.right);
             const std::string score = " 1 / " + std::to_string(c.fields);
-            EXPECT_TRUE(PumpMessagesUntil([&] { return ControlText(player.header, kScore) == score; }));
-            EXPECT_EQ(ControlText(player.panel, kVerdict + c.fields), "BRAVO");
-            EXPECT_EQ(ControlText(player.header, kCode), "");
+            EXPECT_TRUE(
+                PumpMessagesUntil([&] { return ControlText(player.header, kScoreLabelId) == score; }));
+            EXPECT_EQ(ControlText(player.panel, kVerdictLabelBase + c.fields), "BRAVO");
+            EXPECT_EQ(ControlText(player.header, kCodeFieldId), "");
             expectedFile = EmptyLines(c.fields - 1) + c.right + "\r\n";
         }
         EXPECT_EQ(player.CloseAndWait(), 0);

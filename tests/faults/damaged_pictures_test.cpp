@@ -8,13 +8,13 @@
 #include "judging/answer_judge.h"
 #include "judging/verdict.h"
 #include "media/picture_loader.h"
+#include "questionpanel/panel_ids.h"
 #include "shell/shell_state.h"
 #include "tests/pictures/picture_test_support.h"
 #include "tests/questionpanel/panel_fixture.h"
 
 namespace {
 
-constexpr int kPictureFrameBase = 9900;
 constexpr const char* kPngMessage = "Error: couldn't decode PNG resource";
 
 class DamagedPicturesTest : public PanelTest {};

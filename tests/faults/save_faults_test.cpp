@@ -18,9 +18,8 @@ constexpr char kPrevious[] = "previous\r\n";
 constexpr char kSaved[] = "Paris\r\nRome\r\n";
 
 std::string AnswersName() {
-    char path[MAX_PATH] = "", name[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    AnswersFileName(path, name, sizeof name);
+    char name[MAX_PATH] = "";
+    ProgramAnswersFileName(name, sizeof name);
     return name;
 }
 

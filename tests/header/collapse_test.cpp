@@ -152,7 +152,7 @@ TEST(CollapseFoundQuestions, ChangesNoWindowWithoutThePanelOrTheBox) {
         EXPECT_EQ(quiz.document.questionStates[n], 0) << n;
 
     // A quiz of another kind has no box: it reads as not ticked.
-    DestroyWindow(GetDlgItem(quiz.header, kHideBox));
+    DestroyWindow(GetDlgItem(quiz.header, kHideBoxId));
     CollapseFoundQuestions(&quiz.document);
     ExpectSame(start, Take(quiz), "without the box");
     CollapseFoundQuestions(nullptr);

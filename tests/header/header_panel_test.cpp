@@ -174,9 +174,8 @@ TEST(HeaderPanel, WithoutADocumentShowsAnEmptyScoreAndItsCommandsDoNothing) {
 }
 
 std::string ReadAnswersFile() {
-    char module[MAX_PATH], name[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, sizeof module);
-    AnswersFileName(module, name, sizeof name);
+    char name[MAX_PATH];
+    ProgramAnswersFileName(name, sizeof name);
     std::string bytes;
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "(none)";

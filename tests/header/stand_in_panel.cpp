@@ -91,7 +91,7 @@ StandInPanel::StandInPanel(const StandInLayout& layout, int clientWidth, int cli
 
     parent = SharedParent();
     header = CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 900, 49, parent, nullptr, nullptr, nullptr);
-    Create(header, "button", WS_VISIBLE | BS_AUTOCHECKBOX, 696, 0, 85, 18, kHideBox);
+    Create(header, "button", WS_VISIBLE | BS_AUTOCHECKBOX, 696, 0, 85, 18, kHideBoxId);
     panel = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_QUESTION_PANEL), parent,
                                StandInProc, 0);
     ShowWindow(panel, SW_SHOWNORMAL);
@@ -119,7 +119,7 @@ void StandInPanel::SetClientSize(int width, int height) {
 }
 
 void StandInPanel::Tick(bool ticked) {
-    SendDlgItemMessageA(header, kHideBox, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageA(header, kHideBoxId, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 POINT StandInPanel::ContentPosition(int id) const {

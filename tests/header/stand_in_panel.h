@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "header/header_ids.h"
 #include "quizdata/quiz_document.h"
 
 struct StandInLayout {
@@ -51,5 +52,3 @@ void DrainMessages();
 
 // The control ids the stand-in builds for question n with M fields per question.
 std::vector<int> BlockControlIds(int question, int answersPerQuestion);
-
-constexpr int kHideBox = 33;

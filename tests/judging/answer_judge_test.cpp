@@ -10,8 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "header/header_ids.h"
 #include "judging/answer_judge.h"
 #include "judging/verdict.h"
+#include "questionpanel/panel_ids.h"
 #include "quizdata/user_message.h"
 #include "tests/judging/test_quiz_panel.h"
 
@@ -38,7 +40,7 @@ TEST_F(JudgeAnswerTest, JudgingAgainWithoutChangeDoesNothing) {
     ASSERT_TRUE(quiz.RevealShown(1) && HoldsReward(quiz, 1));
     const HBITMAP reward = quiz.FramePicture(1);
     quiz.ShowReveal(1, false);
-    SetDlgItemTextA(quiz.header, kScoreLineId, "untouched");
+    SetDlgItemTextA(quiz.header, kScoreLabelId, "untouched");
     quiz.Judge(1); // Enter again: no reveal, no new picture, no score
     EXPECT_FALSE(quiz.RevealShown(1));
     EXPECT_EQ(quiz.FramePicture(1), reward);
@@ -48,7 +50,7 @@ TEST_F(JudgeAnswerTest, JudgingAgainWithoutChangeDoesNothing) {
     quiz.Answer(2, "la revolusion fransaize");
     ASSERT_EQ(quiz.Verdict(2), kVerdictSomeIdea);
     quiz.ShowReveal(2, true);
-    SetDlgItemTextA(quiz.header, kScoreLineId, "untouched");
+    SetDlgItemTextA(quiz.header, kScoreLabelId, "untouched");
     quiz.Judge(2);
     EXPECT_TRUE(quiz.RevealShown(2));
     EXPECT_EQ(quiz.ScoreLine(), "untouched");
@@ -149,7 +151,7 @@ TEST_F(JudgeAnswerTest, ScoreFollowsEveryChangedVerdict) {
         EXPECT_EQ(quiz.ScoreLine(), step[2]) << "after \"" << step[1] << "\"";
         EXPECT_EQ(quiz.ScoreCode(), step[3]) << "after \"" << step[1] << "\"";
     }
-    SetDlgItemTextA(quiz.header, kScoreLineId, "untouched");
+    SetDlgItemTextA(quiz.header, kScoreLabelId, "untouched");
     for (int field : {0, -5, 3})
         JudgeAnswer(&quiz.document, quiz.panel, kAnswerFieldBase + field); // not in quiz
     JudgeAnswer(nullptr, quiz.panel, kAnswerFieldBase + 1);

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "header/header_ids.h"
 #include "judging/score_line.h"
 #include "judging/verdict.h"
+#include "questionpanel/panel_ids.h"
 #include "tests/judging/test_quiz_panel.h"
 
 namespace {
@@ -31,7 +33,7 @@ TEST(RefreshScore, CountsQuestionsWhoseLabelsAllReadBravo) {
             {c.perQuestion, 0, std::vector<std::vector<const char*>>(c.questions, {"a", "b"}), c.built});
         for (int k = 0; k < kMaxQuestions; ++k)
             std::snprintf(quiz.document.scoreMessages[k], kTextSize, "code %d", k + 1);
-        SetDlgItemTextA(quiz.header, kScoreCodeId, "previous code");
+        SetDlgItemTextA(quiz.header, kCodeFieldId, "previous code");
         for (int n = 1; n <= static_cast<int>(c.labels.size()); ++n)
             SetDlgItemTextA(quiz.panel, kVerdictLabelBase + n, c.labels[n - 1]);
         RefreshScore(&quiz.document, quiz.panel);
@@ -48,7 +50,7 @@ TEST(RefreshScore, CountsQuestionsWhoseLabelsAllReadBravo) {
 
 TEST(RefreshScore, HeldWhileTheBlocksAreBuiltThenMadeOnceOnlyIfAVerdictChanged) {
     TestQuizPanel quiz({1, 0, {{"a"}, {"b"}}});
-    SetDlgItemTextA(quiz.header, kScoreCodeId, "");
+    SetDlgItemTextA(quiz.header, kCodeFieldId, "");
     HoldScoreRefresh();
     ReleaseScoreRefresh(&quiz.document, quiz.panel); // nothing judged: the header stays as it was made
     EXPECT_EQ(quiz.ScoreCode(), "");

@@ -1,6 +1,8 @@
 #include "tests/judging/test_quiz_panel.h"
 
+#include "header/header_ids.h"
 #include "judging/answer_judge.h"
+#include "questionpanel/panel_ids.h"
 
 namespace {
 
@@ -24,8 +26,8 @@ TestQuizPanel::TestQuizPanel(const TestQuizLayout& layout) {
     header = CreateControl(nullptr, "Static", "header", WS_OVERLAPPEDWINDOW, 0);
     document.questionPanel = panel;
     document.headerPanel = header;
-    CreateControl(header, "Static", " 0 / 0", WS_CHILD, kScoreLineId);
-    CreateControl(header, "Edit", "", WS_CHILD | ES_READONLY, kScoreCodeId);
+    CreateControl(header, "Static", " 0 / 0", WS_CHILD, kScoreLabelId);
+    CreateControl(header, "Edit", "", WS_CHILD | ES_READONLY, kCodeFieldId);
 
     const int built = layout.builtQuestions < 0 ? document.questionCount : layout.builtQuestions;
     for (int question = 1; question <= built; ++question) {

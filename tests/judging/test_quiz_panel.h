@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "header/header_ids.h"
 #include "questionpanel/panel_controls.h"
 #include "judging/score_line.h"
+#include "questionpanel/panel_ids.h"
 #include "quizdata/quiz_document.h"
 
 struct TestQuizLayout {
@@ -27,8 +29,8 @@ struct TestQuizPanel {
     void Judge(int field);
     void Answer(int field, const char* text) { Type(field, text), Judge(field); }
     std::string Verdict(int field) const { return TextOf(panel, kVerdictLabelBase + field); }
-    std::string ScoreLine() const { return TextOf(header, kScoreLineId); }
-    std::string ScoreCode() const { return TextOf(header, kScoreCodeId); }
+    std::string ScoreLine() const { return TextOf(header, kScoreLabelId); }
+    std::string ScoreCode() const { return TextOf(header, kCodeFieldId); }
     bool RevealShown(int question) const;
     void ShowReveal(int question, bool shown);
     HBITMAP FramePicture(int question) const;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "media/bitmap_fit.h"
 #include "media/picture_loader.h"
 #include "media/png_picture.h"
 #include "tests/pictures/picture_test_support.h"
@@ -145,21 +146,6 @@ TEST(PictureLoader, RewardUnscramblingLeavesTheResourceBytesUntouched) {
     EXPECT_EQ(std::memcmp(before.data(), stored, size), 0);
 }
 
-// Averaging (halftone) turns a one-pixel checkerboard halved in size into grey; dropping pixels
-// would leave black or white. Wine 8 accepts HALFTONE but stretches without averaging (measured for
-// device bitmaps and DIB sections alike), so this runs on Windows only.
-TEST(PictureLoader, ReductionAveragesNeighbouringPixels) {
-    if (RunningUnderWine()) GTEST_SKIP() << "Wine stretches HALFTONE without averaging";
-    HBITMAP bitmap = LoadPictureResource(TestModule(), 405, "IMG", 300, 300);
-    ASSERT_NE(bitmap, nullptr);
-    const PixelGrid grid = ReadPixels(bitmap);
-    ASSERT_EQ(grid.width, 300);
-    for (const POINT p : {POINT{150, 150}, POINT{31, 200}, POINT{200, 31}})
-        EXPECT_TRUE(ColourNear(grid.At(p.x, p.y), {128, 128, 128}, 48))
-            << "at " << p.x << "," << p.y << ": " << DescribeColour(grid.At(p.x, p.y));
-    DeleteObject(bitmap);
-}
-
 TEST(FitBitmapToBox, KeepsProportionsUntilOneSideTouchesTheBox) {
     const struct {
         int width, height, boxWidth, boxHeight;
@@ -207,15 +193,15 @@ TEST(PictureFromMemory, DecodesAtTheFilesOwnSizeAndRefusesEmptyInput) {
     HRSRC found = FindResourceA(TestModule(), MAKEINTRESOURCEA(401), "IMG");
     ASSERT_NE(found, nullptr);
     const void* data = LockResource(LoadResource(TestModule(), found));
-    HBITMAP bitmap = PictureFromMemory(data, SizeofResource(TestModule(), found));
+    HBITMAP bitmap = PictureFromMemory(data, SizeofResource(TestModule(), found), false);
     ASSERT_NE(bitmap, nullptr);
     EXPECT_EQ(BitmapSize(bitmap).cx, 640);
     EXPECT_EQ(BitmapSize(bitmap).cy, 480);
     DeleteObject(bitmap);
 
-    EXPECT_EQ(PictureFromMemory(nullptr, 100), nullptr);
-    EXPECT_EQ(PictureFromMemory(data, 0), nullptr);
-    EXPECT_EQ(PictureFromMemory(data, 6), nullptr); // a truncated header
+    EXPECT_EQ(PictureFromMemory(nullptr, 100, false), nullptr);
+    EXPECT_EQ(PictureFromMemory(data, 0, false), nullptr);
+    EXPECT_EQ(PictureFromMemory(data, 6, false), nullptr); // a truncated header
 }
 
 // Each decode initialises COM and must balance it on every path, or the thread stays in an apartment.
@@ -224,7 +210,7 @@ TEST(PictureFromMemory, LeavesComAsItFoundIt) {
     const char garbage[] = "no picture here";
     HBITMAP good = LoadPictureResource(TestModule(), 402, "IMG", 300, 300);
     DeleteObject(good);
-    EXPECT_EQ(PictureFromMemory(garbage, sizeof garbage), nullptr);
+    EXPECT_EQ(PictureFromMemory(garbage, sizeof garbage, false), nullptr);
     EXPECT_EQ(LoadPictureResource(TestModule(), 450, "IMG", 300, 300), nullptr);
 
     const HRESULT result = CoInitialize(nullptr);

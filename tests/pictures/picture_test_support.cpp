@@ -84,11 +84,6 @@ int CountGdiObjects() {
 #endif
 }
 
-bool RunningUnderWine() {
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
 MessageRecorder::MessageRecorder() {
     recordedMessages.clear();
     userMessageHook = RecordMessage;

@@ -37,9 +37,6 @@ SIZE BitmapSize(HBITMAP bitmap);
 // handle table that Wine publishes in a 64-bit process's PEB (GetGuiResources is a stub there).
 int CountGdiObjects();
 
-// True when running under Wine (its ntdll exports wine_get_version).
-bool RunningUnderWine();
-
 struct RecordedMessage {
     std::string text;
     std::string caption;

@@ -11,6 +11,7 @@
 #include "media/media_host.h"
 #include "panel_fixture.h"
 #include "questionpanel/media_buttons.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 #include "questionpanel/scroll_codes.h"

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "panel_fixture.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 #include "shell/shell_state.h"
@@ -31,7 +32,7 @@ class PanelColoursTest : public PanelTest {
     bool IsOurBrush(HBRUSH brush) const {
         const QuizDocument* d = quizDocument;
         for (HBRUSH own :
-             {rightBrush, d->wrongBrush, d->anagramBrush, d->hintBrush, d->questionBrush, d->backgroundBrush})
+             {rightAnswerBrush, d->wrongBrush, d->anagramBrush, d->hintBrush, d->questionBrush, d->backgroundBrush})
             if (brush == own) return true;
         return false;
     }
@@ -41,7 +42,7 @@ TEST_F(PanelColoursTest, EachVerdictTextHasItsBoxAndTheEmptyVerdictKeepsTheSyste
     ASSERT_TRUE(Build(kQuizText, 1, 0, {{"Paris"}}));
     const QuizDocument* d = quizDocument;
     const std::pair<const char*, HBRUSH> cases[] = {
-        {"BRAVO", rightBrush},
+        {"BRAVO", rightAnswerBrush},
         {"FAUX", d->wrongBrush},
         {"Anagramme", d->anagramBrush},
         {"?", nullptr},
@@ -57,7 +58,7 @@ TEST_F(PanelColoursTest, EachVerdictTextHasItsBoxAndTheEmptyVerdictKeepsTheSyste
         EXPECT_TRUE(expected ? brush == expected : !IsOurBrush(brush)) << verdict;
     }
     LOGBRUSH green{};
-    GetObjectA(rightBrush, sizeof green, &green);
+    GetObjectA(rightAnswerBrush, sizeof green, &green);
     EXPECT_EQ(green.lbColor, RGB(0, 255, 0));
     EXPECT_EQ(Colour(kQuestionTextId), d->questionBrush);
     EXPECT_EQ(

@@ -62,9 +62,8 @@ std::string PanelTest::Text(int id) const {
 }
 
 std::string OwnAnswersFile() {
-    char path[MAX_PATH] = "", name[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    AnswersFileName(path, name, sizeof name);
+    char name[MAX_PATH] = "";
+    ProgramAnswersFileName(name, sizeof name);
     return name;
 }
 

@@ -9,6 +9,7 @@
 #include "judging/verdict.h"
 #include "media/media_host.h"
 #include "panel_fixture.h"
+#include "questionpanel/panel_ids.h"
 #include "questionpanel/panel_state.h"
 #include "questionpanel/question_blocks.h"
 #include "shell/shell_state.h"
@@ -229,12 +230,12 @@ TEST_F(QuestionBlocksTest, RewardStaysInItsFrameAndThePicturesAndBrushGoWithTheP
     EXPECT_EQ(Text(kVerdictLabelBase + 1), kVerdictRight);
     EXPECT_EQ(PictureHeight(1), 75);
     EXPECT_EQ(PictureHeight(2), 300);
-    const HGDIOBJ objects[] = {Picture(1), Picture(2), rightBrush};
-    EXPECT_EQ(GetObjectType(rightBrush), static_cast<DWORD>(OBJ_BRUSH));
+    const HGDIOBJ objects[] = {Picture(1), Picture(2), rightAnswerBrush};
+    EXPECT_EQ(GetObjectType(rightAnswerBrush), static_cast<DWORD>(OBJ_BRUSH));
     DestroyPanel();
     for (HGDIOBJ object : objects)
         EXPECT_EQ(GetObjectType(object), 0u);
-    EXPECT_EQ(rightBrush, nullptr);
+    EXPECT_EQ(rightAnswerBrush, nullptr);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "header/answers_file.h"
 #include "header/save_answers.h"
 #include "shell_test_support.h"
 
@@ -111,6 +112,16 @@ TEST_F(SaveAnswersTest, EarlierAnswersStayWhenTheFileCannotBeReplacedOrThereIsNo
     SaveAnswers(&document);
     SaveAnswers(nullptr);
     EXPECT_EQ(Saved(), "Rome\r\n");
+}
+
+// The one name both the save and the start-up's reading use: this program is shell_tests.exe.
+TEST(ProgramAnswersFileName, IsTheRunningProgramsNameEndingInTxtNeverACutOne) {
+    char name[MAX_PATH] = "x";
+    ASSERT_TRUE(ProgramAnswersFileName(name, sizeof name));
+    EXPECT_STREQ(name, "shell_tests.txt");
+    char small[8] = "x";
+    EXPECT_FALSE(ProgramAnswersFileName(small, sizeof small));
+    EXPECT_STREQ(small, "");
 }
 
 } // namespace

@@ -40,10 +40,8 @@ std::string EmptyLines(int count) {
 }
 
 std::string OwnAnswersFileName() {
-    char path[MAX_PATH] = "";
     char name[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    AnswersFileName(path, name, sizeof name);
+    ProgramAnswersFileName(name, sizeof name);
     return name;
 }
 

@@ -12,9 +12,11 @@
 #include <functional>
 #include <string>
 
+#include "header/header_ids.h"
 #include "header/save_answers.h"
 #include "judging/answer_judge.h"
 #include "process_figures.h"
+#include "questionpanel/panel_ids.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 #include "shell_fixture.h"
@@ -24,10 +26,6 @@ namespace {
 
 constexpr int kQuestions = 3;
 const char* const kAnswers[kQuestions] = {"Paris", "Rome", "Oslo"};
-constexpr int kHideBoxId = 33;
-constexpr int kAnswerFieldBase = 4000;
-constexpr int kVerdictLabelBase = 5000;
-constexpr int kPictureFrameBase = 9900;
 
 // Settled after the warm-up, a run leaks nothing; the allowance absorbs the heap's own rounding. One
 // leaked 300 x 150 reward bitmap per found question would exceed it within the short run.

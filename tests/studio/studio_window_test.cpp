@@ -268,7 +268,7 @@ TEST_F(StudioWindowTest, TriedAnswersGetThePlayersVerdictAndColour) {
         const char* typed;
         HBRUSH brush; // null: the window's own colours
     } cases[] = {{"", nullptr},
-                 {"GIRAFE ", rightBrush},
+                 {"GIRAFE ", rightAnswerBrush},
                  {"zebre", judgeDocument->wrongBrush},
                  {"giraef", judgeDocument->anagramBrush},
                  {"girafz", judgeDocument->hintBrush}};
@@ -282,7 +282,7 @@ TEST_F(StudioWindowTest, TriedAnswersGetThePlayersVerdictAndColour) {
         if (c.brush)
             EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), c.brush) << c.typed;
         else
-            EXPECT_NE(reinterpret_cast<HBRUSH>(brush), rightBrush) << c.typed;
+            EXPECT_NE(reinterpret_cast<HBRUSH>(brush), rightAnswerBrush) << c.typed;
     }
     // Every spelling the answer field gives is accepted, as the player accepts them.
     Type(kAnswer1Edit, "Londres | London");

@@ -15,8 +15,8 @@ void Put32(ByteVector& b, size_t at, uint32_t v) {
     Put16(b, at + 2, v >> 16);
 }
 
-// A minimal PE32 image: one section at RVA 0x1000 (file offset 0x200) holding the import descriptors
-// and the DLL names.
+// A minimal PE32 image, well formed as ReadPeLayout wants it: one section at RVA 0x1000 (file offset 0x200)
+// holding the import descriptors and the DLL names.
 ByteVector MakeImage(const std::vector<std::string>& dlls) {
     ByteVector b(0x400, 0);
     b[0] = 'M', b[1] = 'Z';
@@ -26,6 +26,10 @@ ByteVector MakeImage(const std::vector<std::string>& dlls) {
     Put16(b, 0x94, 224); // optional header size
     const size_t optional = 0x98;
     Put16(b, optional, 0x10B);
+    Put32(b, optional + 32, 0x1000);     // section alignment
+    Put32(b, optional + 36, 0x200);      // file alignment
+    Put32(b, optional + 60, 0x200);      // size of the headers
+    Put32(b, optional + 92, 16);         // data directories
     Put32(b, optional + 96 + 8, 0x1000); // import directory RVA
     const size_t section = optional + 224;
     Put32(b, section + 8, 0x200);   // virtual size

@@ -52,8 +52,8 @@ void MoveMediaPaths(const fs::path& from, const fs::path& to, ImportedQuiz* quiz
     const fs::path toDir = fs::absolute(to, error).parent_path().lexically_normal();
     if (error || fromDir == toDir) return;
     const auto top = [](const fs::path& dir) {
-        auto part = dir.relative_path().begin();
-        return part == dir.relative_path().end() ? fs::path() : *part;
+        const fs::path relative = dir.relative_path();  // iterators into a temporary would dangle
+        return relative.empty() ? fs::path() : *relative.begin();
     };
     const bool sharesTop = top(fromDir) == top(toDir) && fromDir.root_name() == toDir.root_name();
     for (ImportedQuestion& q : quiz->questions)

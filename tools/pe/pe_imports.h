@@ -1,4 +1,5 @@
-// Reads which DLLs a Windows executable imports, from its file bytes (portable, bounds-checked).
+// Reads which DLLs a Windows executable imports, from its file bytes, through the same layout reader as
+// `pack` (portable, bounds-checked).
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 
 #include "judging/verdict.h"
 #include "tools/source/answer_spellings.h"
+#include "media/bitmap_fit.h"
 #include "media/picture_loader.h"
 #include "media/png/png_decoder.h"
 #include "media/png_picture.h"
@@ -191,7 +192,7 @@ int ControlOfField(StudioField field) {
 HBITMAP ThumbnailOf(const ByteVector& bytes, int width, int height) {
     if (bytes.empty()) return nullptr;
     if (!IsPngData(bytes)) {
-        HBITMAP picture = PictureFromMemory(bytes.data(), static_cast<DWORD>(bytes.size()));
+        HBITMAP picture = PictureFromMemory(bytes.data(), static_cast<DWORD>(bytes.size()), false);
         return picture ? FitBitmapToBox(picture, width, height) : nullptr;
     }
     PngImage image;
