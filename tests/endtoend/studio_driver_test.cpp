@@ -49,8 +49,9 @@ struct Program {
             const char* name;
             HWND found;
         } search{process.dwProcessId, className, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM lParam) -> BOOL {
+        // A plain lambda has no stdcall conversion on i686: the callback is a static member.
+        struct Visit {
+            static BOOL CALLBACK Window(HWND window, LPARAM lParam) {
                 auto* s = reinterpret_cast<Search*>(lParam);
                 DWORD owner = 0;
                 char name[32] = "";
@@ -60,8 +61,9 @@ struct Program {
                     return TRUE;
                 s->found = window;
                 return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+            }
+        };
+        EnumWindows(Visit::Window, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     PROCESS_INFORMATION process{};

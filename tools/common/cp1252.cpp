@@ -31,19 +31,6 @@ bool ByteOf(uint32_t codePoint, unsigned char* byte) {
     return false;
 }
 
-void AppendUtf8(std::string* out, uint32_t codePoint) {
-    if (codePoint < 0x80) {
-        out->push_back(static_cast<char>(codePoint));
-    } else if (codePoint < 0x800) {
-        out->push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        out->push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else {
-        out->push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        out->push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-}
-
 // Decodes one UTF-8 sequence at text[*pos]; false on a malformed, overlong or surrogate sequence.
 bool NextCodePoint(const std::string& text, size_t* pos, uint32_t* codePoint) {
     const auto lead = static_cast<unsigned char>(text[*pos]);
@@ -73,6 +60,24 @@ bool NextCodePoint(const std::string& text, size_t* pos, uint32_t* codePoint) {
 }
 
 } // namespace
+
+void AppendUtf8(std::string* out, uint32_t codePoint) {
+    if (codePoint < 0x80) {
+        out->push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out->push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out->push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out->push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out->push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out->push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out->push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+        out->push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+        out->push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out->push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+}
 
 size_t FindInvalidUtf8(const std::string& text) {
     size_t pos = 0;

@@ -1,6 +1,7 @@
 // Conversions between UTF-8 (what authors and terminals use) and Windows-1252 (what the player shows).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Converts UTF-8 to Windows-1252. On invalid UTF-8, or a character that Windows-1252 cannot hold, answers
@@ -12,3 +13,6 @@ std::string Cp1252ToUtf8(const std::string& cp1252);
 
 // Offset of the first byte that does not start a well-formed UTF-8 sequence, or std::string::npos.
 size_t FindInvalidUtf8(const std::string& text);
+
+// Appends the UTF-8 bytes of one code point (below U+110000).
+void AppendUtf8(std::string* out, uint32_t codePoint);
