@@ -311,7 +311,7 @@ void ExpectState(const Player& player, const QuizCase& c) {
 }
 
 // The media part of every block: a frame for pictures, a host window and play and stop buttons for sounds
-// and films (never pressed: Wine's media player crashes in play), nothing for a text list.
+// and films (not pressed here), nothing for a text list.
 void ExpectMediaParts(HWND panel, const QuizCase& c) {
     for (int q = 1; q <= c.questions; ++q) {
         HWND host = GetDlgItem(panel, kPictureFrameBase + q);
