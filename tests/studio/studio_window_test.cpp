@@ -297,6 +297,17 @@ TEST_F(StudioWindowTest, TriedAnswersGetThePlayersVerdictAndColour) {
     Type(kTryEdit, "lion");
     Type(kAnswer1Edit, "lion");
     EXPECT_STREQ(Text(kTryVerdict).c_str(), kVerdictRight);
+    // With two answers, a text right for the second is right; answer 2 of a one-answer quiz counts for
+    // nothing.
+    Type(kAnswer2Edit, "tigre");
+    Type(kTryEdit, "tigre");
+    EXPECT_STREQ(Text(kTryVerdict).c_str(), DecideVerdict("lion", "tigre"));
+    EXPECT_STRNE(Text(kTryVerdict).c_str(), kVerdictRight);
+    Pick(kAnswersCombo, 1);
+    Type(kAnswer2Edit, "tigre");
+    EXPECT_STREQ(Text(kTryVerdict).c_str(), kVerdictRight);
+    Type(kTryEdit, "tigres");
+    EXPECT_STREQ(Text(kTryVerdict).c_str(), DecideVerdict("tigre", "tigres"));
 }
 
 TEST_F(StudioWindowTest, AProblemTakesTheAuthorToItsQuestionAndField) {

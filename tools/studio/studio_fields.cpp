@@ -332,7 +332,7 @@ void TakeFieldEdit(HWND window, int id) {
         ShowQuestionRow(GetDlgItem(window, kQuestionList), studioDocument->selected);
     }
     if (id == kMediaEdit) RefreshThumbnail(window);
-    if (id == kAnswer1Edit) JudgeTriedAnswer(window);
+    if (id == kAnswer1Edit || id == kAnswer2Edit) JudgeTriedAnswer(window);
     RefreshProblems(window);
     if (!wasChanged) RefreshTitleBar(window);
 }
@@ -351,11 +351,19 @@ void GoToProblem(HWND window, int row) {
 void JudgeTriedAnswer(HWND window) {
     const QuestionContent* question = SelectedQuestion();
     const std::string typed = ControlText1252(window, kTryEdit);
+    // A two-answer question is tried against both answers: the verdict is the one the player gives when
+    // the text is typed into the field it fits best.
     std::vector<const char*> spellings;
-    if (question) {
-        spellings.push_back(question->answer1.c_str());
-        for (const std::string& spelling : question->extraSpellings1)
+    const auto take = [&](const std::string& first, const std::vector<std::string>& others) {
+        spellings.push_back(first.c_str());
+        for (const std::string& spelling : others)
             spellings.push_back(spelling.c_str());
+    };
+    if (question) {
+        take(question->answer1, question->extraSpellings1);
+        if (studioDocument->source.content.answersPerQuestion == 2 && !question->answer2.empty() &&
+            question->answer2 != "-")
+            take(question->answer2, question->extraSpellings2);
     }
     const char* verdict =
         question ? DecideVerdictAmong(spellings.data(), static_cast<int>(spellings.size()), typed.c_str())
